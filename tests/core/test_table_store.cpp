@@ -292,9 +292,9 @@ private slots:
         QVERIFY(t.selectIndex("JRN"));
         QVERIFY2(t.open(), qPrintable(t.lastError()));
         QCOMPARE(t.recordCount(), 2);
-        QCOMPARE(t.asString("naar"), QString("Bank 2"));
         QVERIFY(t.last());
         QCOMPARE(t.asString("Omschrijving"), QString("b"));
+        QCOMPARE(t.asString("naar"), QString("Bank 2"));
     }
 
     void rollbackRestoresTheCursorsView()
