@@ -456,6 +456,22 @@ private slots:
         QCOMPARE(access.memory(settings), memoryBefore);
     }
 
+    void oneDamagedDataFileDoesNotStopTheOthers()
+    {
+        Settings settings = settingsInTestFolder();
+        const QString captions = settings.DataDirectory() + "/leden.cfg";
+        putFile(captions, "kapot");
+
+        const SettingsResult result = settings.readDataDirectoryFiles(false);
+
+        QVERIFY(!result.ok);
+        QVERIFY2(result.error.contains(captions), qPrintable(result.error));
+        QVERIFY(QFile::exists(settings.DataDirectory() + "/instellst.dat"));
+        QVERIFY(QFile::exists(settings.DataDirectory() + "/logonaam.dat"));
+        QCOMPARE(fileBytes(settings.DataDirectory() + "/konfigur.dat"), zeros(416));
+        QCOMPARE(fileBytes(captions), QByteArray("kapot"));
+    }
+
     void otherFileErrorsGiveDutchMessages()
     {
         Settings settings = settingsInTestFolder();

@@ -45,14 +45,20 @@ ColourSchemeRecord ColourSchemeRecord::fromBytes(const QByteArray& bytes)
     return record;
 }
 
+bool ColourSchemeRecord::isAdministration(int administration)
+{
+    return administration >= 0 && administration < Administrations;
+}
+
 QColor ColourSchemeRecord::colour(int administration) const
 {
-    return toQColor(Colours.at(administration));
+    return toQColor(isAdministration(administration) ? Colours[administration] : DefaultColour);
 }
 
 void ColourSchemeRecord::setColour(int administration, const QColor& colour)
 {
-    Colours.at(administration) = toWindowsColour(colour);
+    if (isAdministration(administration))
+        Colours[administration] = toWindowsColour(colour);
 }
 
 QColor ColourSchemeRecord::toQColor(std::int32_t windowsColour)

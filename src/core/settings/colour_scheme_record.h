@@ -28,8 +28,10 @@ struct ColourSchemeRecord
     QByteArray toBytes() const;
     static ColourSchemeRecord fromBytes(const QByteArray& bytes);
 
+    // An administration outside 0 ... 4 reads as the default colour and is not set.
     QColor colour(int administration) const;
     void setColour(int administration, const QColor& colour);
+    static bool isAdministration(int administration);
     static QColor toQColor(std::int32_t windowsColour);
     static std::int32_t toWindowsColour(const QColor& colour);
 

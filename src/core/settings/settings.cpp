@@ -5,6 +5,7 @@
 #include "core/settings/settings_file.h"
 
 #include <QDir>
+#include <QStringList>
 
 namespace {
 QString absoluteEnvironmentPath(const char* name)
@@ -185,11 +186,18 @@ SettingsResult Settings::writeOptions()
 
 SettingsResult Settings::readDataDirectoryFiles(bool createdAtStartup)
 {
-    for (const auto read :
-         {&Settings::readMemberCaptions, &Settings::readMailAndLogo, &Settings::readLogoName}) {
-        const SettingsResult result = (this->*read)();
+    // The files do not depend on each other: one damaged file should not keep the others,
+    // and the amount format, from following the new data directory.
+    const SettingsResult results[] = {readMemberCaptions(), readMailAndLogo(), readLogoName(),
+                                      readOptions(createdAtStartup)};
+    QStringList errors;
+    bool created = false;
+    for (const SettingsResult& result : results) {
+        created = created || result.created;
         if (!result)
-            return result;
+            errors.append(result.error);
     }
-    return readOptions(createdAtStartup);
+    if (!errors.isEmpty())
+        return SettingsResult::failure(errors.join(QLatin1Char('\n')));
+    return SettingsResult::success(created);
 }

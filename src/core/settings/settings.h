@@ -92,7 +92,8 @@ public:
     SettingsResult writeOptions();
 
     // Reads the four files of the data directory, as after a change of administration or
-    // drive; stops at the first failure.
+    // drive. Every file is read even when another fails; the messages of all failures are
+    // joined by line breaks. `created` tells whether any file was created.
     SettingsResult readDataDirectoryFiles(bool createdAtStartup);
 
 private:
