@@ -236,8 +236,8 @@ private slots:
     {
         QTest::addColumn<QByteArray>("content");
         QTest::addColumn<bool>("sqlite");
-        QTest::newRow("not a database") << QByteArray("dit is geen database\n").repeated(300)
-                                        << false;
+        QTest::newRow("not a database")
+            << QByteArray("dit is geen database\n").repeated(300) << false;
         QTest::newRow("sqlite without our tables") << QByteArray() << true;
     }
     void foreignFilesAreRefusedUntouched()

@@ -79,8 +79,8 @@ QString check(const QString& fileName)
         while (st.step())
             present << st.column(0).toString();
         if (!st.ok() || !st.isValid()) {
-            message = QStringLiteral("Het bestand %1 is geen database van dit programma.")
-                          .arg(fileName);
+            message =
+                QStringLiteral("Het bestand %1 is geen database van dit programma.").arg(fileName);
         } else {
             QStringList missing;
             for (const QString& name : Schema::tableNames())

@@ -8,9 +8,8 @@ DataModule::DataModule(QObject* parent)
       ledentabel(&Database1, Schema::leden()), rekeningtabel(&Database1, Schema::rekeningen()),
       journaaltabel(&Database1, Schema::journaal()),
       ontvangentabel(&Database1, Schema::teontvangen()),
-      betalentabel(&Database1, Schema::tebetalen()),
-      mailtjestabel(&Database1, Schema::mailtjes()), hulpT(&Database1, Schema::hulp()),
-      begrotingtabel(&Database1, Schema::begroting())
+      betalentabel(&Database1, Schema::tebetalen()), mailtjestabel(&Database1, Schema::mailtjes()),
+      hulpT(&Database1, Schema::hulp()), begrotingtabel(&Database1, Schema::begroting())
 {
     ledentabel.selectIndex(QStringLiteral("NAAM"));
     ledentabel.setCaseInsensitiveFilter(true);

@@ -128,7 +128,8 @@ TableSchema hulp()
 
 TableSchema begroting()
 {
-    TableSchema s{"begroting", {text("jaar", 4), text("Omschrijving", 40)}, {{"JAAR", "jaar", true}}};
+    TableSchema s{
+        "begroting", {text("jaar", 4), text("Omschrijving", 40)}, {{"JAAR", "jaar", true}}};
     for (int i = 1; i <= 40; ++i)
         s.fields << number(QStringLiteral("ink%1").arg(i, 2, 10, QLatin1Char('0')), true);
     for (int i = 1; i <= 40; ++i)
@@ -138,8 +139,8 @@ TableSchema begroting()
 
 QList<TableSchema> all()
 {
-    return {leden(), rekeningen(), journaal(), teontvangen(), begroting(), tebetalen(), mailtjes(),
-            hulp()};
+    return {leden(),     rekeningen(), journaal(), teontvangen(),
+            begroting(), tebetalen(),  mailtjes(), hulp()};
 }
 
 QStringList tableNames()

@@ -79,8 +79,7 @@ bool Ledger::SumAccountsInto(int target, const QList<int>& sources)
     return true;
 }
 
-bool Ledger::addOpenItem(Table& table, const QString& description, const QDate& date,
-                         double amount)
+bool Ledger::addOpenItem(Table& table, const QString& description, const QDate& date, double amount)
 {
     if (!table.append() || !table.setValue(QStringLiteral("Datum"), date) ||
         !table.setValue(QStringLiteral("Omschrijving"), description) ||

@@ -42,8 +42,8 @@ bool Database::create(QString* error)
     // An empty SQLite file is zero bytes until something is written; a schema version bump
     // makes it a real database file at once.
     if (ok)
-        ok = sqlite3_exec(handle, "PRAGMA user_version = 1", nullptr, nullptr, nullptr) ==
-             SQLITE_OK;
+        ok =
+            sqlite3_exec(handle, "PRAGMA user_version = 1", nullptr, nullptr, nullptr) == SQLITE_OK;
     if (!ok && error)
         *error = QStringLiteral("Het databasebestand %1 kan niet worden aangemaakt: %2")
                      .arg(m_fileName, QString::fromUtf8(sqlite3_errmsg(handle)));
@@ -60,8 +60,8 @@ bool Database::connect(QString* error)
             *error = QStringLiteral("Het databasebestand %1 bestaat niet.").arg(m_fileName);
         return false;
     }
-    const int rc = sqlite3_open_v2(m_fileName.toUtf8().constData(), &m_handle,
-                                   SQLITE_OPEN_READWRITE, nullptr);
+    const int rc =
+        sqlite3_open_v2(m_fileName.toUtf8().constData(), &m_handle, SQLITE_OPEN_READWRITE, nullptr);
     if (rc != SQLITE_OK) {
         if (error)
             *error = QStringLiteral("Het databasebestand %1 kan niet worden geopend: %2")

@@ -17,8 +17,8 @@ struct FieldDef
 {
     QString name;
     FieldType type = FieldType::Text;
-    int width = 0;              // characters, for Text and Lookup
-    bool amountFormat = false;  // shown with ",0.00"
+    int width = 0;             // characters, for Text and Lookup
+    bool amountFormat = false; // shown with ",0.00"
     // Lookup fields only: the value is `lookupResult` of the record of `lookupTable` whose
     // `lookupKey` equals this table's `keyField`; no such record gives an empty text.
     QString keyField;

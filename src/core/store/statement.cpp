@@ -48,8 +48,7 @@ bool Statement::prepare(sqlite3* db, const QString& sql)
         return false;
     }
     const QByteArray utf8 = sql.toUtf8();
-    if (sqlite3_prepare_v2(db, utf8.constData(), int(utf8.size()), &m_stmt, nullptr) !=
-        SQLITE_OK) {
+    if (sqlite3_prepare_v2(db, utf8.constData(), int(utf8.size()), &m_stmt, nullptr) != SQLITE_OK) {
         m_error = QStringLiteral("Databasefout: %1").arg(QString::fromUtf8(sqlite3_errmsg(db)));
         finalize();
         return false;
@@ -148,9 +147,9 @@ QVariant Statement::column(int index) const
     case SQLITE_FLOAT:
         return QVariant(sqlite3_column_double(m_stmt, index));
     case SQLITE_TEXT:
-        return QVariant(QString::fromUtf8(
-            reinterpret_cast<const char*>(sqlite3_column_text(m_stmt, index)),
-            sqlite3_column_bytes(m_stmt, index)));
+        return QVariant(
+            QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(m_stmt, index)),
+                              sqlite3_column_bytes(m_stmt, index)));
     case SQLITE_BLOB:
         return QVariant(QByteArray(static_cast<const char*>(sqlite3_column_blob(m_stmt, index)),
                                    sqlite3_column_bytes(m_stmt, index)));

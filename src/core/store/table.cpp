@@ -110,13 +110,14 @@ bool Table::copyTo(const QString& fileName, const QString& targetName)
     if (ok) {
         TableSchema target = m_schema;
         target.name = targetName;
-        ok = m_db->exec(QStringLiteral("DROP TABLE IF EXISTS copytarget.%1").arg(quoted(targetName)),
-                        &error) &&
-             m_db->exec(TableSql::createStatements(target, targetName, QStringLiteral("copytarget")),
-                        &error) &&
-             m_db->exec(QStringLiteral("INSERT INTO copytarget.%1 SELECT * FROM main.%2")
-                            .arg(quoted(targetName), quoted(m_schema.name)),
-                        &error);
+        ok =
+            m_db->exec(QStringLiteral("DROP TABLE IF EXISTS copytarget.%1").arg(quoted(targetName)),
+                       &error) &&
+            m_db->exec(TableSql::createStatements(target, targetName, QStringLiteral("copytarget")),
+                       &error) &&
+            m_db->exec(QStringLiteral("INSERT INTO copytarget.%1 SELECT * FROM main.%2")
+                           .arg(quoted(targetName), quoted(m_schema.name)),
+                       &error);
         // The schema carries every index, those added later with addIndex included.
         if (ok)
             ok = m_db->commit(&error);
@@ -131,7 +132,8 @@ bool Table::addIndex(const IndexDef& index)
 {
     const int f = m_schema.fieldIndex(index.field);
     if (f < 0 || !m_schema.fields[f].isStored())
-        return fail(QStringLiteral("Veld %1 bestaat niet in tabel %2.").arg(index.field, m_schema.name));
+        return fail(
+            QStringLiteral("Veld %1 bestaat niet in tabel %2.").arg(index.field, m_schema.name));
     if (indexExists(index.name))
         return fail(QStringLiteral("Index %1 bestaat al.").arg(index.name));
     QString error;
@@ -162,7 +164,8 @@ bool Table::selectIndex(const QString& name)
         for (const IndexDef& index : m_schema.indexes)
             known = known || index.name.compare(name, Qt::CaseInsensitive) == 0;
         if (!known)
-            return fail(QStringLiteral("Index %1 bestaat niet in tabel %2.").arg(name, m_schema.name));
+            return fail(
+                QStringLiteral("Index %1 bestaat niet in tabel %2.").arg(name, m_schema.name));
     }
     if (!postPendingEdit())
         return false;
@@ -179,7 +182,8 @@ bool Table::open()
     if (isActive())
         return true;
     if (!m_db->isConnected())
-        return fail(QStringLiteral("Geen verbinding met de database voor tabel %1.").arg(m_schema.name));
+        return fail(
+            QStringLiteral("Geen verbinding met de database voor tabel %1.").arg(m_schema.name));
     // A file whose index went missing must not be ordered by an index it lacks.
     if (!m_selectedIndex.isEmpty() && !indexExists(m_selectedIndex))
         m_selectedIndex.clear();
@@ -294,8 +298,8 @@ QString Table::orderClause() const
         if (index.name.compare(m_selectedIndex, Qt::CaseInsensitive) == 0)
             descending = index.descending;
     const FieldDef& field = m_schema.fields[f];
-    const QString collate = field.type == FieldType::Text ? QStringLiteral(" COLLATE NOCASE")
-                                                          : QString();
+    const QString collate =
+        field.type == FieldType::Text ? QStringLiteral(" COLLATE NOCASE") : QString();
     return QStringLiteral(" ORDER BY %1%2%3, rowid")
         .arg(m_schema.sqlExpression(field), collate,
              descending ? QStringLiteral(" DESC") : QString());
@@ -391,7 +395,8 @@ const QVariantList& Table::currentValues() const
 
 int Table::unfilteredCount() const
 {
-    Statement st(m_db->handle(), QStringLiteral("SELECT COUNT(*) FROM %1").arg(quoted(m_schema.name)));
+    Statement st(m_db->handle(),
+                 QStringLiteral("SELECT COUNT(*) FROM %1").arg(quoted(m_schema.name)));
     return st.step() ? int(st.columnInt64(0)) : 0;
 }
 
@@ -476,7 +481,8 @@ bool Table::findNearest(double key)
     if (!requireActive() || !postPendingEdit())
         return false;
     if (!sortIsNumeric())
-        return fail(QStringLiteral("Tabel %1 heeft geen numerieke index gekozen.").arg(m_schema.name));
+        return fail(
+            QStringLiteral("Tabel %1 heeft geen numerieke index gekozen.").arg(m_schema.name));
     if (m_rows.empty())
         return true;
     const auto it = std::lower_bound(m_keys.begin(), m_keys.end(), key);
@@ -493,7 +499,8 @@ bool Table::edit()
     if (m_state == State::Edit || m_state == State::Insert)
         return true;
     if (m_pos < 0)
-        return fail(QStringLiteral("Tabel %1 heeft geen huidig record om te wijzigen.").arg(m_schema.name));
+        return fail(
+            QStringLiteral("Tabel %1 heeft geen huidig record om te wijzigen.").arg(m_schema.name));
     m_buffer = currentValues();
     m_editOriginal = m_buffer;
     m_state = State::Edit;
@@ -540,9 +547,8 @@ int Table::storedIndex(int field) const
 QVariant Table::storedValue(const FieldDef& field, const QVariant& value) const
 {
     if (!value.isValid() || value.isNull())
-        return field.type == FieldType::Text || field.type == FieldType::Memo
-                   ? QVariant(QString())
-                   : QVariant();
+        return field.type == FieldType::Text || field.type == FieldType::Memo ? QVariant(QString())
+                                                                              : QVariant();
     switch (field.type) {
     case FieldType::Float:
         return value.toDouble();
@@ -603,9 +609,9 @@ bool Table::post()
         m_rowCache.remove(rowId);
         m_currentRowId = -1;
         const int sortField = sortFieldIndex();
-        const bool keyMoved =
-            sortField >= 0 && storedValue(m_schema.fields[sortField], m_editOriginal.value(sortField)) !=
-                                  values.value(storedIndex(sortField));
+        const bool keyMoved = sortField >= 0 && storedValue(m_schema.fields[sortField],
+                                                            m_editOriginal.value(sortField)) !=
+                                                    values.value(storedIndex(sortField));
         if (keyMoved || !rowPassesFilter(rowId)) {
             // The row may have moved or left the filter; reread to find its place.
             reloadRows();
@@ -674,8 +680,10 @@ bool Table::deleteRecord()
         cancel();
     const qint64 rowId = currentRowId();
     if (rowId < 0)
-        return fail(QStringLiteral("Tabel %1 heeft geen record om te verwijderen.").arg(m_schema.name));
-    Statement st(m_db->handle(), QStringLiteral("DELETE FROM %1 WHERE rowid = ?").arg(quoted(m_schema.name)));
+        return fail(
+            QStringLiteral("Tabel %1 heeft geen record om te verwijderen.").arg(m_schema.name));
+    Statement st(m_db->handle(),
+                 QStringLiteral("DELETE FROM %1 WHERE rowid = ?").arg(quoted(m_schema.name)));
     st.bind(1, rowId);
     if (!st.run())
         return fail(st.error());

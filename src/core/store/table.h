@@ -151,8 +151,8 @@ private:
     bool m_filtered = false;
     bool m_caseInsensitive = false;
 
-    std::vector<qint64> m_rows;  // rowids under filter and order
-    std::vector<double> m_keys;  // sort keys beside m_rows when the order is numeric
+    std::vector<qint64> m_rows; // rowids under filter and order
+    std::vector<double> m_keys; // sort keys beside m_rows when the order is numeric
     int m_pos = -1;
     bool m_bof = true;
     bool m_eof = true;

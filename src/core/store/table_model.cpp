@@ -23,9 +23,8 @@ TableModel::TableModel(Table* table, const QStringList& fields, QObject* parent)
         m_rows = m_table->recordCount();
         endRemoveRows();
     });
-    connect(table, &Table::rowChanged, this, [this](int row) {
-        emit dataChanged(index(row, 0), index(row, columnCount() - 1));
-    });
+    connect(table, &Table::rowChanged, this,
+            [this](int row) { emit dataChanged(index(row, 0), index(row, columnCount() - 1)); });
     connect(table, &Table::stateChanged, this, [this] {
         const int row = m_table->row();
         if (row >= 0 && row < m_rows)
