@@ -286,6 +286,7 @@ void TestFilterCompiler::journalMatches_data()
     QTest::newRow("date to, ISO, skips empty dates")
         << "Datum <= '2024-01-31'" << false << rows("1|5");
     QTest::newRow("date equal") << "Datum = '31-03-2024'" << false << rows("3");
+    QTest::newRow("date without leading zeros") << "Datum < '1-3-2024'" << false << rows("1|5");
     QTest::newRow("empty and NULL dates") << "Datum = NULL" << false << rows("15|25");
     QTest::newRow("LIKE on an amount") << "Bedrag LIKE '%1,234.50%'" << false << rows("1");
     QTest::newRow("LIKE on an amount, Dutch") << "Bedrag LIKE '%1.234,50%'" << true << rows("1");

@@ -38,7 +38,7 @@ QString tokenDescription(const FilterToken& token)
 
 QDate parseFilterDate(const QString& text)
 {
-    for (const char* format : {"dd-MM-yyyy", "yyyy-MM-dd"}) {
+    for (const char* format : {"d-M-yyyy", "yyyy-M-d"}) {
         const QDate date = QDate::fromString(text, QLatin1String(format));
         if (date.isValid())
             return date;

@@ -122,6 +122,11 @@ QString FilterSqlGenerator::likeSql(const FieldDef& field, const QString& patter
         params->append(globPattern(pattern));
         return QStringLiteral("%1 GLOB ?").arg(displayTextSql(field));
     }
+    // Dates and numbers show no letters, so only texts need folding.
+    if (!isTextual(field.type)) {
+        params->append(likePattern(pattern));
+        return QStringLiteral("%1 LIKE ? ESCAPE '\\'").arg(displayTextSql(field));
+    }
     params->append(likePattern(pattern.toCaseFolded()));
     return QStringLiteral("%1 LIKE ? ESCAPE '\\'").arg(foldedTextSql(displayTextSql(field)));
 }
