@@ -70,8 +70,13 @@ bool Ledger::SumAccountsInto(int target, const QList<int>& sources)
             return fail(accounts.lastError());
         sum += accounts.asFloat(QStringLiteral("saldo"));
     }
-    if (!accounts.findNearest(target) || !accounts.edit() ||
-        !accounts.setValue(QStringLiteral("saldo"), sum) || !accounts.post())
+    if (!accounts.findNearest(target))
+        return fail(accounts.lastError());
+    // A total that already holds its sum is left alone, so showing the books writes nothing
+    // and costs no disk flush.
+    const bool changed = accounts.value(QStringLiteral("saldo")) != QVariant(sum);
+    if (changed && (!accounts.edit() || !accounts.setValue(QStringLiteral("saldo"), sum) ||
+                    !accounts.post()))
         return fail(accounts.lastError());
     if (!transaction.commit())
         return fail(transaction.error());

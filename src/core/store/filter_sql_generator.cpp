@@ -76,14 +76,44 @@ FilterSqlGenerator::FilterSqlGenerator(const TableSchema& schema, bool caseInsen
 
 QString FilterSqlGenerator::generate(const FilterNode& node, QVariantList* params) const
 {
+    // Empty search boxes write "F = NULL OR F <> NULL"; dropping these conditions that hold
+    // for every row keeps a search over a long journal fast.
+    if (alwaysTrue(node))
+        return QStringLiteral("1");
     if (node.kind == FilterNode::Kind::Condition)
         return conditionSql(node.condition, params);
     QStringList parts;
     for (const FilterNode& child : node.children)
-        parts << QStringLiteral("(%1)").arg(generate(child, params));
+        if (node.kind == FilterNode::Kind::Or || !alwaysTrue(child))
+            parts << QStringLiteral("(%1)").arg(generate(child, params));
     const QString joiner =
         node.kind == FilterNode::Kind::And ? QStringLiteral(" AND ") : QStringLiteral(" OR ");
     return parts.join(joiner);
+}
+
+bool FilterSqlGenerator::alwaysTrue(const FilterNode& node)
+{
+    switch (node.kind) {
+    case FilterNode::Kind::Condition:
+        return false;
+    case FilterNode::Kind::And:
+        for (const FilterNode& child : node.children)
+            if (!alwaysTrue(child))
+                return false;
+        return true;
+    case FilterNode::Kind::Or:
+        break;
+    }
+    for (const FilterNode& child : node.children)
+        if (alwaysTrue(child))
+            return true;
+    for (const FilterNode& a : node.children)
+        for (const FilterNode& b : node.children)
+            if (a.kind == FilterNode::Kind::Condition && b.kind == FilterNode::Kind::Condition &&
+                a.condition.fieldIndex == b.condition.fieldIndex &&
+                a.condition.op == Operator::IsEmpty && b.condition.op == Operator::IsNotEmpty)
+                return true;
+    return false;
 }
 
 QString FilterSqlGenerator::conditionSql(const FilterCondition& condition,
@@ -115,6 +145,16 @@ QString FilterSqlGenerator::emptinessSql(const FieldDef& field, bool empty) cons
         .arg(value, empty ? QStringLiteral("=") : QStringLiteral("<>"));
 }
 
+namespace {
+bool isAscii(const QString& text)
+{
+    for (QChar c : text)
+        if (c.unicode() >= 0x80)
+            return false;
+    return true;
+}
+} // namespace
+
 QString FilterSqlGenerator::likeSql(const FieldDef& field, const QString& pattern,
                                     QVariantList* params) const
 {
@@ -127,8 +167,20 @@ QString FilterSqlGenerator::likeSql(const FieldDef& field, const QString& patter
         params->append(likePattern(pattern));
         return QStringLiteral("%1 LIKE ? ESCAPE '\\'").arg(displayTextSql(field));
     }
-    params->append(likePattern(pattern.toCaseFolded()));
-    return QStringLiteral("%1 LIKE ? ESCAPE '\\'").arg(foldedTextSql(displayTextSql(field)));
+    const QString folded = pattern.toCaseFolded();
+    const QString text = displayTextSql(field);
+    if (!isAscii(folded)) {
+        params->append(likePattern(folded));
+        return QStringLiteral("%1 LIKE ? ESCAPE '\\'").arg(foldedTextSql(text));
+    }
+    // SQLite's own LIKE already ignores ASCII case, and an ASCII pattern can only meet
+    // non-ASCII letters through "%". The two characters whose folding is ASCII (long s and
+    // the Kelvin sign) are the only ones that need the slow fold, and instr finds them fast.
+    params->append(likePattern(folded));
+    params->append(likePattern(folded));
+    return QStringLiteral("(%1 LIKE ? ESCAPE '\\' OR ((instr(%1, char(383)) OR instr(%1, "
+                          "char(8490))) AND %2 LIKE ? ESCAPE '\\'))")
+        .arg(text, foldedTextSql(text));
 }
 
 QString FilterSqlGenerator::comparisonSql(const FieldDef& field, const FilterCondition& condition,

@@ -16,6 +16,7 @@ public:
     QString generate(const FilterNode& node, QVariantList* params) const;
 
 private:
+    static bool alwaysTrue(const FilterNode& node);
     QString conditionSql(const FilterCondition& condition, QVariantList* params) const;
     QString emptinessSql(const FieldDef& field, bool empty) const;
     QString likeSql(const FieldDef& field, const QString& pattern, QVariantList* params) const;

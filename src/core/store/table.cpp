@@ -288,7 +288,14 @@ bool Table::sortIsNumeric() const
     return f >= 0 && m_schema.fields[f].type == FieldType::Float;
 }
 
-QString Table::orderClause() const
+bool Table::filterRestricts() const
+{
+    return m_filtered && !m_filterSql.isEmpty() && m_filterSql != QStringLiteral("1");
+}
+
+// Under a filter, scanning the table and sorting the few rows that pass beats walking the
+// whole index, so the index is kept out of it with a unary plus.
+QString Table::orderClause(bool filtered) const
 {
     const int f = sortFieldIndex();
     if (f < 0)
@@ -300,8 +307,10 @@ QString Table::orderClause() const
     const FieldDef& field = m_schema.fields[f];
     const QString collate =
         field.type == FieldType::Text ? QStringLiteral(" COLLATE NOCASE") : QString();
+    const QString plus =
+        filtered && field.type == FieldType::Float ? QStringLiteral("+") : QString();
     return QStringLiteral(" ORDER BY %1%2%3, rowid")
-        .arg(m_schema.sqlExpression(field), collate,
+        .arg(plus + m_schema.sqlExpression(field), collate,
              descending ? QStringLiteral(" DESC") : QString());
 }
 
@@ -314,10 +323,10 @@ bool Table::reloadRows()
                                          m_schema.sqlExpression(m_schema.fields[sortFieldIndex()])
                                    : QString(),
                            quoted(m_schema.name));
-    const bool useFilter = m_filtered && !m_filterSql.isEmpty();
+    const bool useFilter = filterRestricts();
     if (useFilter)
         sql += QStringLiteral(" WHERE ") + m_filterSql;
-    sql += orderClause();
+    sql += orderClause(useFilter);
     Statement st(m_db->handle(), sql);
     if (useFilter)
         st.bindAll(m_filterParams);
@@ -625,7 +634,7 @@ bool Table::post()
 
 bool Table::rowPassesFilter(qint64 rowId)
 {
-    if (!m_filtered || m_filterSql.isEmpty())
+    if (!filterRestricts())
         return true;
     Statement st(m_db->handle(), QStringLiteral("SELECT 1 FROM %1 WHERE rowid = ? AND (%2)")
                                      .arg(quoted(m_schema.name), m_filterSql));

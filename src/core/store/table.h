@@ -129,7 +129,8 @@ private:
     QVariantList fetchRow(qint64 rowId) const;
     const QVariantList& currentValues() const;
     QString selectList() const;
-    QString orderClause() const;
+    QString orderClause(bool filtered) const;
+    bool filterRestricts() const;
     int sortFieldIndex() const;
     int storedIndex(int field) const;
     bool sortIsNumeric() const;
