@@ -175,6 +175,9 @@ void TestRtfReader::readsCharacterFormats_data()
     QTest::newRow("unknown font keeps family")
         << QByteArray("\\f7 x") << "x"
         << QString("--- %1 12 auto/auto").arg(QTextDocument().defaultFont().family());
+    QTest::newRow("font name without semicolon")
+        << QByteArray("{\\fonttbl{\\f5 Times  New }}\\f5 x") << "x"
+        << "--- Times  New 12 auto/auto";
     QTest::newRow("half points") << QByteArray("\\fs21 x") << "x"
                                  << "--- Arial 10.5 auto/auto";
     QTest::newRow("huge size clamped") << QByteArray("\\fs99999999 x") << "x"

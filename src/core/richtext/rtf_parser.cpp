@@ -37,7 +37,7 @@ QString printableOnly(const QString& text)
 {
     QString printable;
     for (const QChar c : text) {
-        if (c.isPrint())
+        if (c.isPrint() && !isStructuralCharacter(c))
             printable.append(c);
     }
     return printable;
@@ -50,7 +50,7 @@ int clampedColorComponent(int value)
 
 } // namespace
 
-RtfParser::RtfParser(QTextDocument& document) : m_document(document), m_cursor(&document) {}
+RtfParser::RtfParser(QTextDocument& document) : m_cursor(&document) {}
 
 void RtfParser::parse(QByteArrayView rtf)
 {
@@ -358,10 +358,8 @@ void RtfParser::handleFontTableText(const QString& text)
     RtfFontEntry& font = found->second;
     const qsizetype end = text.indexOf(QLatin1Char(';'));
     font.name += printableOnly(end < 0 ? text : text.left(end));
-    if (end >= 0) {
-        font.name = font.name.trimmed();
+    if (end >= 0)
         font.nameComplete = true;
-    }
 }
 
 void RtfParser::handleColorTableWord(RtfKeyword keyword, const RtfToken& token)
@@ -488,8 +486,10 @@ QTextCharFormat RtfParser::currentCharFormat() const
     format.setFontUnderline(m_state.underline);
     format.setFontPointSize(m_state.halfPoints / 2.0);
     const auto font = m_fonts.find(m_state.fontIndex);
-    if (font != m_fonts.end() && !font->second.name.isEmpty())
-        format.setFontFamilies(QStringList{font->second.name});
+    // A name is trimmed only here: its pieces may arrive split around blanks.
+    const QString family = font != m_fonts.end() ? font->second.name.trimmed() : QString();
+    if (!family.isEmpty())
+        format.setFontFamilies(QStringList{family});
     if (const auto color = tableColor(m_state.colorIndex))
         format.setForeground(*color);
     if (const auto background = tableColor(m_state.highlightIndex))

@@ -60,7 +60,6 @@ private:
     QTextCharFormat currentCharFormat() const;
     std::optional<QColor> tableColor(int index) const;
 
-    QTextDocument& m_document;
     QTextCursor m_cursor;
     RtfTokenizer m_tokenizer{QByteArrayView()};
     CodePageDecoder m_decoder;
