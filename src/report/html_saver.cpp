@@ -2,6 +2,7 @@
 
 #include "report/export_file.h"
 #include "report/report_document.h"
+#include "report/vector_recording.h"
 
 #include <QBuffer>
 #include <QPainter>
@@ -35,9 +36,9 @@ QImage pictureImage(const ReportDocument& document, int index, const QSizeF& siz
     image.fill(Qt::transparent);
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
-    const QSizeF frame = document.pictureFrame(index);
-    painter.scale(pixels.width() / frame.width(), pixels.height() / frame.height());
-    painter.drawPicture(0, 0, document.picture(index));
+    VectorRecording::play(painter, document.picture(index), document.pictureFrame(index),
+                          QRectF(QPointF(0, 0), pixels));
+    painter.end();
     return image;
 }
 

@@ -24,3 +24,21 @@ QPicture VectorRecording::record(const QSizeF& sizeMm, const Drawing& drawing)
     picture.setBoundingRect(frame.toAlignedRect());
     return picture;
 }
+
+void VectorRecording::play(QPainter& painter, const QPicture& picture, const QSizeF& frame,
+                           const QRectF& target)
+{
+    if (frame.isEmpty())
+        return;
+    // Playing a picture scales it by the device's resolution over the picture's own, as if
+    // the picture were in device-independent units; ours are already fitted to the
+    // target, so that scale is taken out again.
+    const QPaintDevice* device = painter.device();
+    const double undoX = double(picture.logicalDpiX()) / device->logicalDpiX();
+    const double undoY = double(picture.logicalDpiY()) / device->logicalDpiY();
+    painter.save();
+    painter.translate(target.topLeft());
+    painter.scale(target.width() / frame.width() * undoX, target.height() / frame.height() * undoY);
+    painter.drawPicture(0, 0, picture);
+    painter.restore();
+}

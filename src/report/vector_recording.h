@@ -15,4 +15,7 @@ public:
     static double unitsPerMm();
     static QSizeF frameFor(const QSizeF& sizeMm);
     static QPicture record(const QSizeF& sizeMm, const Drawing& drawing);
+    // Plays a recording into a target rectangle in the painter's current coordinates.
+    static void play(QPainter& painter, const QPicture& picture, const QSizeF& frame,
+                     const QRectF& target);
 };
