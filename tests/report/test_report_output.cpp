@@ -9,6 +9,7 @@
 #include "report/report_image.h"
 #include "report/report_label.h"
 #include "report/report_printing.h"
+#include "report/report_rich_text.h"
 #include "report/report_shape.h"
 #include "report/text_saver.h"
 #include "report_test_support.h"
@@ -85,6 +86,7 @@ private slots:
     void textExportKeepsColumnsAndSeparatesPages();
     void htmlEscapesTextsAndEmbedsLogoOnce();
     void chartIsDrawnAsVectors();
+    void richTextLetterKeepsItsTextInPdf();
 
 private:
     QTemporaryDir m_dir;
@@ -268,6 +270,21 @@ void TestReportOutput::chartIsDrawnAsVectors()
     const QString fileName = m_dir.filePath(QStringLiteral("grafiek.pdf"));
     QVERIFY(PdfSaver::save(*document, fileName));
     QVERIFY(pdfText(fileName).contains(QStringLiteral("INKOMSTEN")));
+}
+
+void TestReportOutput::richTextLetterKeepsItsTextInPdf()
+{
+    BandedReport report;
+    auto* letter = report.addBand(BandKind::Detail, 220)->add<ReportRichText>();
+    letter->setGeometry(QRectF(0, 0, 190, 220));
+    letter->document()->setHtml(
+        QStringLiteral("<p><b>Geachte heer Jansen,</b></p><p>De contributie van € 25,00 is "
+                       "ontvangen. Met vriendelijke groet, de penningmeester.</p>"));
+    const QString fileName = m_dir.filePath(QStringLiteral("brief.pdf"));
+    QVERIFY(PdfSaver::save(*report.generate(), fileName));
+    const QString text = pdfText(fileName).simplified();
+    QVERIFY2(text.contains(QStringLiteral("Geachte heer Jansen,")), qPrintable(text));
+    QVERIFY(text.contains(QStringLiteral("van € 25,00 is ontvangen.")));
 }
 
 QTEST_MAIN(TestReportOutput)
