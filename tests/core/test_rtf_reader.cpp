@@ -178,6 +178,9 @@ void TestRtfReader::readsCharacterFormats_data()
     QTest::newRow("font name without semicolon")
         << QByteArray("{\\fonttbl{\\f5 Times  New }}\\f5 x") << "x"
         << "--- Times  New 12 auto/auto";
+    QTest::newRow("font name keeps no object marks")
+        << QByteArray("{\\fonttbl{\\f5 A\\u-4?B\\tab;}}\\f5 x") << "x"
+        << "--- AB 12 auto/auto";
     QTest::newRow("half points") << QByteArray("\\fs21 x") << "x"
                                  << "--- Arial 10.5 auto/auto";
     QTest::newRow("huge size clamped") << QByteArray("\\fs99999999 x") << "x"
