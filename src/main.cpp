@@ -3,6 +3,7 @@
 #include "gui/app/application_frame.h"
 #include "gui/app/message_box.h"
 #include "gui/app/shell.h"
+#include "gui/app/termination_watcher.h"
 
 #include <QApplication>
 #include <QCoreApplication>
@@ -41,6 +42,7 @@ int runCheck(int argc, char** argv)
 void queueAnswersFromEnvironment()
 {
     const QString answers = qEnvironmentVariable("FONDIREX_MESSAGE_ANSWERS");
+    MessageBox::setEchoAnswered(!answers.isEmpty());
     for (const QString& answer : answers.split(QLatin1Char(','), Qt::SkipEmptyParts)) {
         const QString word = answer.trimmed().toLower();
         MessageBox::setNextAnswer(word == QLatin1String("yes")  ? QMessageBox::Yes
@@ -72,7 +74,11 @@ int main(int argc, char** argv)
     queueAnswersFromEnvironment();
     Shell shell(Settings::shared());
     if (!shell.start())
-        return 0;
+        return 1;
+    TerminationWatcher termination;
+    // Ending from outside closes the program as its close box does, without questions.
+    QObject::connect(&termination, &TerminationWatcher::terminationRequested, &shell,
+                     [&shell] { shell.endProgram(); });
     finishEarly(shell, hasOption(argc, argv, "--quit-after-start"),
                 optionValue(argc, argv, "--screenshot"));
     return app.exec();

@@ -27,6 +27,9 @@ public:
     static QString lastTitle();
     // Number of boxes shown or answered since the last clearAnswers().
     static int shownCount();
+    // Writes the text of every box answered in advance to standard error, where a harness
+    // that runs the program as a child process reads it.
+    static void setEchoAnswered(bool echo);
 
 private:
     static QMessageBox::StandardButton ask(QWidget* parent, QMessageBox::Icon icon,

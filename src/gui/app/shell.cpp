@@ -84,6 +84,16 @@ void Shell::shutdown()
     m_data.CloseAllTables();
 }
 
+void Shell::endProgram()
+{
+    // Each window returns to its opener; the chain is short, but never trust it to end.
+    for (int i = 0; i < 100 && m_frame->currentPage() != m_mainWindow; ++i) {
+        if (!m_frame->currentPage() || !m_frame->currentPage()->closePage())
+            break;
+    }
+    m_frame->close();
+}
+
 void Shell::createMainWindow()
 {
     m_frame = new ApplicationFrame();

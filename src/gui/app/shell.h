@@ -39,6 +39,9 @@ public:
     bool start();
     // The main window's close handler: deactivates the tables.
     void shutdown();
+    // Closes the shown windows back to the main window and then the main window itself, as
+    // their close boxes would: without the backup question.
+    void endProgram();
 
     Settings& settings() { return m_settings; }
     DataModule& data() { return m_data; }
