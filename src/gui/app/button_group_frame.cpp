@@ -13,6 +13,12 @@ ButtonGroupFrame::ButtonGroupFrame(const QString& heading, QWidget* parent)
     font.setBold(true);
     m_heading->setFont(font);
     m_heading->setAlignment(Qt::AlignCenter);
+    // A dark strip under the heading, so that both its yellow and its grey stand out.
+    m_heading->setAutoFillBackground(true);
+    QPalette strip = m_heading->palette();
+    strip.setColor(QPalette::Window, QColor(32, 42, 82));
+    m_heading->setPalette(strip);
+    m_heading->setContentsMargins(0, 2, 0, 2);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(8, 6, 8, 8);
     layout->setSpacing(4);

@@ -138,6 +138,8 @@ QWidget* MainWindow::buildButtonGroups()
     auto* grid = new QGridLayout(area);
     grid->setContentsMargins(0, 0, 0, 0);
     grid->setSpacing(10);
+    for (int column = 0; column < 3; ++column)
+        grid->setColumnStretch(column, 1);
     const auto& headings = MainWindowButtons::groupHeadings();
     const auto& groupNames = MainWindowButtons::groupObjectNames();
     for (std::size_t i = 0; i < headings.size(); ++i) {
@@ -179,9 +181,13 @@ QWidget* MainWindow::buildButtonGroups()
 
 QWidget* MainWindow::buildLedgerPanel()
 {
-    auto* panel = new QWidget(m_body);
+    // A dark backing keeps both the pale in-balance colour and the red warning readable.
+    auto* panel = new QFrame(m_body);
+    panel->setObjectName(QStringLiteral("ledgerPanel"));
+    panel->setStyleSheet(QStringLiteral("QFrame#ledgerPanel { background: rgb(32, 42, 82); "
+                                        "border-radius: 6px; }"));
     auto* column = new QVBoxLayout(panel);
-    column->setContentsMargins(0, 0, 0, 0);
+    column->setContentsMargins(8, 6, 8, 6);
     m_ledgerLine = makeLabel(QStringLiteral("Label6"),
                              QString::fromLatin1(LedgerStatus::NoConnectionText), panel);
     setBold(m_ledgerLine, 1);
@@ -189,16 +195,16 @@ QWidget* MainWindow::buildLedgerPanel()
     m_warningLine =
         makeLabel(QStringLiteral("Label7"), QString::fromLatin1(LedgerStatus::WarningText), panel);
     setBold(m_warningLine);
-    setTextColour(m_warningLine, Qt::red);
+    setTextColour(m_warningLine, QColor(255, 80, 80));
     m_warningLine->hide();
     m_logoMissing =
         makeLabel(QStringLiteral("Label17"), QStringLiteral("CONTRIBUUTLOGO NIET GEVONDEN"), panel);
     setBold(m_logoMissing);
-    setTextColour(m_logoMissing, Qt::red);
+    setTextColour(m_logoMissing, QColor(255, 80, 80));
     m_logoMissing->hide();
     m_logoHint = makeLabel(QStringLiteral("Label24"),
                            QStringLiteral("laad via instellingen een logo"), panel);
-    setTextColour(m_logoHint, Qt::gray);
+    setTextColour(m_logoHint, QColor(190, 190, 190));
     m_logoHint->hide();
     for (QLabel* label : {m_ledgerLine, m_warningLine, m_logoMissing, m_logoHint})
         column->addWidget(label);
@@ -392,7 +398,7 @@ void MainWindow::showLedgerStatus(const LedgerStatus& status)
 void MainWindow::showNoConnection()
 {
     m_ledgerLine->setText(QString::fromLatin1(LedgerStatus::NoConnectionText));
-    setTextColour(m_ledgerLine, Qt::black);
+    setTextColour(m_ledgerLine, Qt::white);
     m_warningLine->hide();
 }
 
