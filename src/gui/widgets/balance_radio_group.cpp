@@ -9,15 +9,25 @@ BalanceRadioGroup::BalanceRadioGroup(const QString& title, const QStringList& ca
                                      QWidget* parent)
     : QGroupBox(title, parent), m_group(new QButtonGroup(this)), m_heading(new QLabel(this))
 {
+    // The heading stands out like the window's other headings; the options stay plain.
+    QFont plain = font();
+    // Set explicitly, so the options do not inherit the heading's weight.
+    plain.setBold(false);
+    QFont bold = plain;
+    bold.setBold(true);
+    setFont(bold);
     auto* grid = new QGridLayout(this);
     grid->setVerticalSpacing(0);
     grid->setContentsMargins(6, 4, 6, 4);
+    m_heading->setFont(plain);
     m_heading->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     grid->addWidget(m_heading, 0, 1);
     for (int i = 0; i < captions.size(); ++i) {
         auto* button = new QRadioButton(captions[i], this);
+        button->setFont(plain);
         button->setObjectName(QStringLiteral("option%1").arg(i));
         auto* balance = new QLabel(this);
+        balance->setFont(plain);
         balance->setObjectName(QStringLiteral("balance%1").arg(i));
         balance->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         balance->setMinimumWidth(
