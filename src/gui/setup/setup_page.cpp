@@ -1,0 +1,162 @@
+#include "gui/setup/setup_page.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QVBoxLayout>
+
+#include "core/data/data_module.h"
+#include "core/settings/settings.h"
+#include "gui/app/main_window.h"
+#include "gui/app/message_box.h"
+#include "gui/app/processed_notice.h"
+#include "gui/app/shell.h"
+#include "gui/widgets/colour_button.h"
+#include "gui/widgets/gradient_panel.h"
+
+SetupPage::SetupPage(DataModule& data, Ledger& ledger, Settings& settings, const QString& formName,
+                     const QString& caption, const QString& helpHeading, QWidget* parent)
+    : Page(parent), m_data(data), m_ledger(ledger), m_settings(settings), m_helpHeading(helpHeading)
+{
+    setObjectName(formName);
+    setCaption(caption);
+}
+
+QLabel* SetupPage::boldLabel(const QString& text, QWidget* parent)
+{
+    auto* label = new QLabel(text, parent);
+    QFont font = label->font();
+    font.setBold(true);
+    label->setFont(font);
+    return label;
+}
+
+QString SetupPage::journalNumberText(int number)
+{
+    return QStringLiteral("%1").arg(number, 6, 10, QLatin1Char('0'));
+}
+
+void SetupPage::buildFrame(QWidget* content, const BottomRow& bottom)
+{
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(buildTopBar());
+    auto* body = new GradientPanel(this);
+    body->setObjectName(QStringLiteral("SRGradient2"));
+    auto* column = new QVBoxLayout(body);
+    column->setContentsMargins(12, 10, 12, 10);
+    content->setParent(body);
+    column->addWidget(content, 1);
+    column->addWidget(buildBottomRow(body, bottom));
+    layout->addWidget(body, 1);
+}
+
+QWidget* SetupPage::buildTopBar()
+{
+    auto* bar = new GradientPanel(this);
+    bar->setObjectName(QStringLiteral("SRGradient1"));
+    bar->setVertical(false);
+    auto* row = new QHBoxLayout(bar);
+    row->setContentsMargins(12, 6, 12, 6);
+    m_title = boldLabel(QString(), bar);
+    m_title->setObjectName(QStringLiteral("titleLabel"));
+    QFont font = m_title->font();
+    font.setPointSizeF(font.pointSizeF() * 1.4);
+    m_title->setFont(font);
+    auto* caption = boldLabel(this->caption(), bar);
+    caption->setObjectName(QStringLiteral("captionLabel"));
+    row->addWidget(m_title);
+    row->addStretch(1);
+    row->addWidget(caption);
+    return bar;
+}
+
+QWidget* SetupPage::buildBottomRow(QWidget* parent, const BottomRow& bottom)
+{
+    auto* widget = new QWidget(parent);
+    auto* row = new QHBoxLayout(widget);
+    row->setContentsMargins(0, 8, 0, 0);
+    if (bottom.lastNumber) {
+        auto* numberBox = new QVBoxLayout;
+        numberBox->addWidget(boldLabel(QStringLiteral("LAATSTE BOEKSTUKNR."), widget));
+        m_lastNumber = boldLabel(journalNumberText(0), widget);
+        m_lastNumber->setObjectName(QStringLiteral("lastNumberLabel"));
+        numberBox->addWidget(m_lastNumber);
+        row->addLayout(numberBox);
+    }
+    row->addStretch(1);
+    if (bottom.help) {
+        auto* help = new ColourButton(QString::fromLatin1(bottom.helpCaption), widget);
+        help->setObjectName(QStringLiteral("helpButton"));
+        connect(help, &QPushButton::clicked, this, &Page::showHelp);
+        row->addWidget(help, 0, Qt::AlignBottom);
+    }
+    auto* close = new ColourButton(QString::fromLatin1(bottom.closeCaption), widget);
+    close->setObjectName(QStringLiteral("closeButton"));
+    connect(close, &QPushButton::clicked, this, &Page::closePage);
+    row->addWidget(close, 0, Qt::AlignBottom);
+    return widget;
+}
+
+ColourButton* SetupPage::postButton(const QString& caption, const QString& objectName,
+                                    QWidget* parent)
+{
+    auto* button = new ColourButton(caption, parent);
+    button->setObjectName(objectName);
+    QFont font = button->font();
+    font.setBold(true);
+    button->setFont(font);
+    button->setFaceColour(QColor(190, 230, 190));
+    button->setEnabled(false);
+    return button;
+}
+
+QWidget* SetupPage::instructions(const QStringList& lines, QWidget* parent)
+{
+    auto* box = new QWidget(parent);
+    auto* column = new QVBoxLayout(box);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->setSpacing(2);
+    for (const QString& line : lines)
+        column->addWidget(boldLabel(line, box));
+    return box;
+}
+
+void SetupPage::showLastNumber(int number)
+{
+    if (m_lastNumber)
+        m_lastNumber->setText(journalNumberText(number));
+}
+
+int SetupPage::journalLineCount() const
+{
+    return m_data.journaaltabel.isActive() ? m_data.journaaltabel.unfilteredCount() : 0;
+}
+
+void SetupPage::refreshTitle()
+{
+    Shell* shell = Shell::instance();
+    m_title->setText(shell ? shell->mainWindow().caption()
+                           : QStringLiteral("Administratie van ") + m_settings.AssociationName());
+}
+
+BooksResult SetupPage::carryOut(const std::function<BooksResult()>& action)
+{
+    BooksResult result;
+    if (Shell* shell = Shell::instance()) {
+        const Shell::QuietTableErrors quiet(*shell);
+        result = action();
+    } else {
+        result = action();
+    }
+    if (!result)
+        MessageBox::error(this, result.error);
+    return result;
+}
+
+void SetupPage::showUnplacedNotice()
+{
+    if (Shell* shell = Shell::instance())
+        if (auto* notice = shell->find<ProcessedNotice>(QStringLiteral("TForm12")))
+            notice->showUnplaced();
+}

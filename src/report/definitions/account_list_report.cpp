@@ -1,0 +1,105 @@
+#include "report/definitions/account_list_report.h"
+
+#include "core/books/account_book.h"
+#include "core/settings/settings.h"
+#include "report/report_data_field.h"
+#include "report/report_label.h"
+#include "report/report_page_frame.h"
+
+namespace {
+constexpr double kPointSize = 9;
+constexpr double kRowHeightMm = 5;
+
+struct Column
+{
+    const char* caption;
+    const char* field;
+    double left;
+    double width;
+    Qt::Alignment alignment;
+    ReportDataField::Format format;
+};
+
+const Column kColumns[] = {
+    {"Nummer", "Nummer", 0, 18, Qt::AlignRight, ReportDataField::Format::DisplayText},
+    {"Rekeningnaam", "Naam", 26, 110, Qt::AlignLeft, ReportDataField::Format::DisplayText},
+    {"Huidig Saldo", "saldo", 140, 40, Qt::AlignRight, ReportDataField::Format::Amount},
+};
+
+PageFrameSettings frameSettings(const Settings& settings)
+{
+    PageFrameSettings frame;
+    frame.associationName = settings.AssociationName();
+    frame.logoFile = settings.LogoFile();
+    frame.printLogo = settings.mailAndLogo().PrintLogo;
+    frame.printLogoLeft = settings.mailAndLogo().PrintLogoLeft;
+    frame.printLogoRight = settings.mailAndLogo().PrintLogoRight;
+    frame.logoWidth = settings.LogoWidth();
+    frame.logoHeight = settings.LogoHeight();
+    return frame;
+}
+} // namespace
+
+AccountListReport::AccountListReport(DataModule& data, const Settings& settings, QObject* parent)
+    : BandedReport(QString::fromLatin1(ReportName), parent), m_data(data), m_settings(settings),
+      m_source({QStringLiteral("Nummer"), QStringLiteral("Naam"), QStringLiteral("saldo")})
+{
+    setDataSource(&m_source);
+    // Runs before the frame's own handler, which switches the logo slots by these settings.
+    onQuickRepBeforePrint([this](bool& proceed) { QuickRepBeforePrint(proceed); });
+    const QString caption = QString::fromLatin1(Caption);
+    m_frame = std::make_unique<ReportPageFrame>(*this, PageFrameTexts::standard(caption, caption));
+    buildColumnHeader();
+    buildDetail();
+}
+
+AccountListReport::~AccountListReport() = default;
+
+void AccountListReport::buildColumnHeader()
+{
+    ReportBand* band = addBand(BandKind::ColumnHeader, kRowHeightMm + 1);
+    for (const Column& column : kColumns) {
+        auto* label = band->add<ReportLabel>(QString::fromLatin1(column.caption));
+        label->setGeometry(QRectF(column.left, 0.5, column.width, kRowHeightMm));
+        label->setFont(ItemStyle::defaultFont(kPointSize, true));
+        label->setAlignment(column.alignment | Qt::AlignVCenter);
+    }
+    ReportPageFrame::styleColumnHeader(*band);
+}
+
+void AccountListReport::buildDetail()
+{
+    m_detail = addBand(BandKind::Detail, kRowHeightMm);
+    for (const Column& column : kColumns) {
+        auto* field =
+            m_detail->add<ReportDataField>(QString::fromLatin1(column.field), column.format);
+        field->setGeometry(QRectF(column.left, 0, column.width, kRowHeightMm));
+        field->setFont(ItemStyle::defaultFont(kPointSize));
+        field->setAlignment(column.alignment | Qt::AlignVCenter);
+    }
+    m_detail->onAfterPrint(
+        [this](ReportBand& band, bool printed) { DetailBand1AfterPrint(band, printed); });
+}
+
+void AccountListReport::QuickRepBeforePrint(bool&)
+{
+    m_frame->setSettings(frameSettings(m_settings));
+    // Every run starts on a white row.
+    m_detail->setBackground(Qt::white);
+    fillAccounts();
+}
+
+void AccountListReport::DetailBand1AfterPrint(ReportBand& band, bool)
+{
+    band.setBackground(band.background() == QColor(Qt::white) ? stripeColour() : QColor(Qt::white));
+}
+
+void AccountListReport::fillAccounts()
+{
+    m_source.clear();
+    const AccountBook book = AccountBook::read(m_data);
+    for (int number : book.numbers()) {
+        const AccountEntry account = book.entry(number);
+        m_source.addRecord({account.Nummer, account.Naam, account.saldo});
+    }
+}
