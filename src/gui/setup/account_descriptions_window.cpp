@@ -84,6 +84,9 @@ QWidget* AccountDescriptionsWindow::buildContent()
     navigator->setObjectName(QStringLiteral("DBNavigator1"));
     left->addWidget(navigator);
 
+    // A new user must see that the box below edits the account chosen in the grid.
+    left->addSpacing(6);
+    left->addWidget(boldLabel(QStringLiteral("Naam van de gekozen rekening:"), content));
     auto* editRow = new QHBoxLayout;
     m_name = new QLineEdit(content);
     m_name->setObjectName(QStringLiteral("DBEdit1"));

@@ -9,7 +9,7 @@ void AccountRowDelegate::initStyleOption(QStyleOptionViewItem* option,
     if (!(option->state & QStyle::State_Selected))
         return;
     // Drawn as an ordinary row with our own colours: the style's highlight would hide them.
-    option->state &= ~QStyle::State_Selected;
+    option->state &= ~(QStyle::State_Selected | QStyle::State_HasFocus);
     option->backgroundBrush = selectedBackground();
     option->palette.setColor(QPalette::Text, selectedText());
     const auto* view = qobject_cast<const QWidget*>(option->widget);

@@ -51,29 +51,12 @@ DepreciationWindow::DepreciationWindow(DataModule& data, Ledger& ledger, Setting
 QWidget* DepreciationWindow::buildContent()
 {
     auto* content = new QWidget(this);
-    auto* columns = new QHBoxLayout(content);
-    columns->setContentsMargins(0, 0, 0, 0);
-    columns->setSpacing(16);
-
-    auto* left = new QVBoxLayout;
+    auto* column = new QVBoxLayout(content);
+    column->setContentsMargins(0, 0, 0, 0);
     m_entry = new EntryRow(QStringLiteral("DateTimePicker1"), QStringLiteral("Edit1"),
                            QStringLiteral("RxCalcEdit1"), content);
-    left->addWidget(m_entry);
-    left->addSpacing(12);
-    left->addWidget(
-        instructions({QStringLiteral("1. Kies de juiste datum"),
-                      QStringLiteral("2. Pas eventueel de omschrijving aan"),
-                      QStringLiteral("3. Vul het bedrag in"),
-                      QStringLiteral("4. Klik op de rekening waar het vanaf is gegaan"),
-                      QStringLiteral("5. Klik op de rekening waar het naartoe is gegaan"),
-                      QStringLiteral("6. Klik op doorboeken")},
-                     content));
-    left->addSpacing(12);
-    m_post =
-        postButton(QStringLiteral(" Doorboeken     "), QStringLiteral("SRColorButton1"), content);
-    left->addWidget(m_post, 0, Qt::AlignLeft);
-    left->addStretch(1);
-    columns->addLayout(left, 3);
+    column->addWidget(m_entry);
+    column->addSpacing(12);
 
     m_inventory =
         new BalanceRadioGroup(QStringLiteral("VAN BALANS REKENING"), numberedCaptions(), content);
@@ -83,8 +66,21 @@ QWidget* DepreciationWindow::buildContent()
                                            numberedCaptions(), content);
     m_depreciation->setObjectName(QStringLiteral("RadioGroup2"));
     m_depreciation->setBalanceHeading(QStringLiteral(" SALDO "));
-    columns->addWidget(m_inventory, 3, Qt::AlignTop);
-    columns->addWidget(m_depreciation, 3, Qt::AlignTop);
+    column->addLayout(choiceRow({m_inventory, m_depreciation}));
+    column->addSpacing(12);
+    column->addWidget(
+        instructions({QStringLiteral("1. Kies de juiste datum"),
+                      QStringLiteral("2. Pas eventueel de omschrijving aan"),
+                      QStringLiteral("3. Vul het bedrag in"),
+                      QStringLiteral("4. Klik op de rekening waar het vanaf is gegaan"),
+                      QStringLiteral("5. Klik op de rekening waar het naartoe is gegaan"),
+                      QStringLiteral("6. Klik op doorboeken")},
+                     content));
+    column->addSpacing(12);
+    m_post =
+        postButton(QStringLiteral(" Doorboeken     "), QStringLiteral("SRColorButton1"), content);
+    column->addWidget(m_post, 0, Qt::AlignLeft);
+    column->addStretch(1);
     return content;
 }
 

@@ -122,6 +122,16 @@ QWidget* SetupPage::instructions(const QStringList& lines, QWidget* parent)
     return box;
 }
 
+QHBoxLayout* SetupPage::choiceRow(const QList<QWidget*>& groups)
+{
+    auto* row = new QHBoxLayout;
+    row->setSpacing(16);
+    for (QWidget* group : groups)
+        row->addWidget(group, 0, Qt::AlignTop);
+    row->addStretch(1);
+    return row;
+}
+
 void SetupPage::showLastNumber(int number)
 {
     if (m_lastNumber)

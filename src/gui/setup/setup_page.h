@@ -9,6 +9,7 @@ class ColourButton;
 class DataModule;
 class GradientPanel;
 class Ledger;
+class QHBoxLayout;
 class QLabel;
 class QVBoxLayout;
 class Settings;
@@ -42,6 +43,8 @@ protected:
     void buildFrame(QWidget* content, const BottomRow& bottom);
     ColourButton* postButton(const QString& caption, const QString& objectName, QWidget* parent);
     QWidget* instructions(const QStringList& lines, QWidget* parent);
+    // Radio groups side by side, each as wide as its names need, under the entry row.
+    static QHBoxLayout* choiceRow(const QList<QWidget*>& groups);
 
     void showLastNumber(int number);
     // The journal's record count, whatever filter a view holds.
