@@ -1,5 +1,6 @@
 #include "test_setup_fixture.h"
 
+#include "core/app/app_state.h"
 #include "gui/app/processed_notice.h"
 #include "gui/setup/opening_balance_window.h"
 #include "gui/widgets/balance_radio_group.h"
@@ -52,7 +53,10 @@ void TestSetupOpeningBalance::financialAccount()
     SetupFixture::choose(group->option(option));
     SetupFixture::typeAmount(window, "RxCalcEdit1", typed);
     QVERIFY(post->isEnabled());
+    const int dataChanged = AppState::DataChanged;
     SetupFixture::click(window, "SRColorButton2");
+    // Filling the opening balance is no change to offer a backup for.
+    QCOMPARE(AppState::DataChanged, dataChanged);
 
     QCOMPARE(fixture.saldo(account), amount);
     QCOMPARE(fixture.saldo(70), -amount);
