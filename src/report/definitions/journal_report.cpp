@@ -23,14 +23,14 @@ struct Column
     ReportDataField::Format format;
 };
 
-// Together 190 mm: the width of A4 portrait within its margins.
+// Within the 190 mm of A4 portrait between the margins, clear of the right edge.
 const Column kColumns[] = {
     {"Bkst", "JrNr", 0, 11, true, ReportDataField::Format::DisplayText},
     {"Datum", "Datum", 13, 18, false, ReportDataField::Format::DisplayText},
     {"Omschrijving", "Omschrijving", 32, 64, false, ReportDataField::Format::DisplayText},
     {"Van rekening", "van", 97, 35, false, ReportDataField::Format::DisplayText},
     {"Naar rekening", "naar", 133, 35, false, ReportDataField::Format::DisplayText},
-    {"Bedrag", "Bedrag", 168, 22, true, ReportDataField::Format::Amount},
+    {"Bedrag", "Bedrag", 167, 22, true, ReportDataField::Format::Amount},
 };
 
 Qt::Alignment alignmentOf(const Column& column)
