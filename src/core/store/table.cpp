@@ -198,10 +198,12 @@ bool Table::open()
         m_state = State::Inactive;
         return fail(m_fetchStmt.error());
     }
-    if (!reloadRows()) {
-        m_state = State::Inactive;
-        return false;
-    }
+    m_rows.clear();
+    m_keys.clear();
+    m_pos = -1;
+    m_rowsLoaded = false;
+    clearCaches();
+    emit recordsReset();
     emit stateChanged();
     return true;
 }
@@ -215,6 +217,7 @@ void Table::close()
     m_rows.clear();
     m_keys.clear();
     m_pos = -1;
+    m_rowsLoaded = false;
     m_bof = m_eof = true;
     m_fetchStmt = Statement();
     clearCaches();
@@ -314,9 +317,56 @@ QString Table::orderClause(bool filtered) const
              descending ? QStringLiteral(" DESC") : QString());
 }
 
-bool Table::reloadRows()
+void Table::ensureRows() const
 {
-    const qint64 keepRowId = currentRowId();
+    if (isActive() && !m_rowsLoaded)
+        const_cast<Table*>(this)->reloadRows(false);
+}
+
+qint64 Table::loadedRowId() const
+{
+    if (!m_rowsLoaded || m_pos < 0 || m_pos >= int(m_rows.size()))
+        return -1;
+    return m_rows[size_t(m_pos)];
+}
+
+bool Table::bof() const
+{
+    ensureRows();
+    return m_bof;
+}
+
+bool Table::eof() const
+{
+    ensureRows();
+    return m_eof;
+}
+
+int Table::recNo() const
+{
+    ensureRows();
+    return m_pos + 1;
+}
+
+int Table::row() const
+{
+    ensureRows();
+    return m_pos;
+}
+
+int Table::recordCount() const
+{
+    if (!isActive())
+        return 0;
+    if (!m_rowsLoaded && !filterRestricts())
+        return unfilteredCount();
+    ensureRows();
+    return int(m_rows.size());
+}
+
+bool Table::reloadRows(bool notify)
+{
+    const qint64 keepRowId = loadedRowId();
     const bool numeric = sortIsNumeric();
     QString sql = QStringLiteral("SELECT rowid%1 FROM %2")
                       .arg(numeric ? QStringLiteral(", ") +
@@ -342,13 +392,19 @@ bool Table::reloadRows()
     if (!st.ok())
         return fail(st.error());
     clearCaches();
+    m_rowsLoaded = true;
     int row = 0;
     if (keepRowId >= 0) {
         const auto it = std::find(m_rows.begin(), m_rows.end(), keepRowId);
         row = it == m_rows.end() ? 0 : int(it - m_rows.begin());
     }
-    emit recordsReset();
-    positionAt(m_rows.empty() ? -1 : row);
+    if (notify) {
+        emit recordsReset();
+        positionAt(m_rows.empty() ? -1 : row);
+    } else {
+        // A first read changes nothing a view can see: the count was known already.
+        m_pos = m_rows.empty() ? -1 : row;
+    }
     m_bof = true;
     m_eof = m_rows.empty();
     return true;
@@ -385,6 +441,7 @@ QVariantList Table::fetchRow(qint64 rowId) const
 
 qint64 Table::currentRowId() const
 {
+    ensureRows();
     if (m_pos < 0 || m_pos >= int(m_rows.size()))
         return -1;
     return m_rows[size_t(m_pos)];
@@ -420,6 +477,7 @@ bool Table::postPendingEdit()
 
 bool Table::first()
 {
+    ensureRows();
     if (!requireActive() || !postPendingEdit())
         return false;
     if (!m_rows.empty())
@@ -431,6 +489,7 @@ bool Table::first()
 
 bool Table::last()
 {
+    ensureRows();
     if (!requireActive() || !postPendingEdit())
         return false;
     if (!m_rows.empty())
@@ -442,6 +501,7 @@ bool Table::last()
 
 bool Table::next()
 {
+    ensureRows();
     if (!requireActive() || !postPendingEdit())
         return false;
     if (m_pos + 1 < int(m_rows.size())) {
@@ -454,6 +514,7 @@ bool Table::next()
 
 bool Table::prior()
 {
+    ensureRows();
     if (!requireActive() || !postPendingEdit())
         return false;
     if (m_pos > 0) {
@@ -466,6 +527,7 @@ bool Table::prior()
 
 bool Table::moveToRow(int row)
 {
+    ensureRows();
     if (!requireActive() || !postPendingEdit())
         return false;
     if (row < 0 || row >= int(m_rows.size()))
@@ -476,6 +538,7 @@ bool Table::moveToRow(int row)
 
 bool Table::moveToRowId(qint64 rowId)
 {
+    ensureRows();
     if (!requireActive() || !postPendingEdit())
         return false;
     const auto it = std::find(m_rows.begin(), m_rows.end(), rowId);
@@ -487,6 +550,7 @@ bool Table::moveToRowId(qint64 rowId)
 
 bool Table::findNearest(double key)
 {
+    ensureRows();
     if (!requireActive() || !postPendingEdit())
         return false;
     if (!sortIsNumeric())
@@ -503,6 +567,7 @@ bool Table::findNearest(double key)
 
 bool Table::edit()
 {
+    ensureRows();
     if (!requireActive())
         return false;
     if (m_state == State::Edit || m_state == State::Insert)
@@ -519,6 +584,7 @@ bool Table::edit()
 
 bool Table::append()
 {
+    ensureRows();
     if (!requireActive() || !postPendingEdit())
         return false;
     m_buffer = QVariantList();
@@ -679,6 +745,7 @@ void Table::placeInsertedRow(qint64 rowId, const QVariantList& storedValues)
 
 bool Table::deleteRecord()
 {
+    ensureRows();
     if (!requireActive())
         return false;
     if (m_state == State::Insert) {
@@ -826,6 +893,7 @@ QString Table::displayText(const FieldDef& field, const QVariant& value)
 
 QVariant Table::valueAt(int row, int field) const
 {
+    ensureRows();
     if (row < 0 || row >= int(m_rows.size()) || field < 0 || field >= m_schema.fields.size())
         return QVariant();
     if (row == m_pos)

@@ -76,11 +76,11 @@ public:
     bool findNearest(double key);
     // Moves to the record with this SQLite rowid when it passes the filter.
     bool moveToRowId(qint64 rowId);
-    bool bof() const { return m_bof; }
-    bool eof() const { return m_eof; }
-    int recNo() const { return m_pos + 1; } // 0 when there is no current record
-    int row() const { return m_pos; }
-    int recordCount() const { return int(m_rows.size()); }
+    bool bof() const;
+    bool eof() const;
+    int recNo() const; // 0 when there is no current record
+    int row() const;
+    int recordCount() const;
     // Records in the table whatever the filter.
     int unfilteredCount() const;
     qint64 currentRowId() const;
@@ -123,7 +123,11 @@ private:
     bool fail(const QString& message);
     bool requireActive();
     bool postPendingEdit();
-    bool reloadRows();
+    bool reloadRows(bool notify = true);
+    // The row list is read when first needed, so opening a long table that nobody walks
+    // costs nothing.
+    void ensureRows() const;
+    qint64 loadedRowId() const;
     void positionAt(int row);
     void clearCaches();
     QVariantList fetchRow(qint64 rowId) const;
@@ -155,6 +159,7 @@ private:
     std::vector<qint64> m_rows; // rowids under filter and order
     std::vector<double> m_keys; // sort keys beside m_rows when the order is numeric
     int m_pos = -1;
+    bool m_rowsLoaded = false;
     bool m_bof = true;
     bool m_eof = true;
 
