@@ -4,6 +4,7 @@
 #include "gui/app/message_box.h"
 #include "gui/app/shell.h"
 #include "gui/app/termination_watcher.h"
+#include "gui/overviews/report_preview_dialog.h"
 
 #include <QApplication>
 #include <QCoreApplication>
@@ -72,6 +73,8 @@ int main(int argc, char** argv)
 
     QApplication app(argc, argv);
     queueAnswersFromEnvironment();
+    // Reports open in the print preview; tests that need no screen leave it out.
+    ReportPreviewDialog::install();
     Shell shell(Settings::shared());
     if (!shell.start())
         return 1;

@@ -4,6 +4,7 @@
 #include "gui/app/shell.h"
 #include "gui/entry/entry_windows.h"
 #include "gui/maintenance/help_viewer_window.h"
+#include "gui/overviews/overviews_catalogue.h"
 #include "gui/setup/setup_windows.h"
 
 namespace {
@@ -29,14 +30,15 @@ const std::vector<WindowCatalogueEntry>& WindowCatalogue::entries()
     // The data module is row TDataModule1: the shell owns it from the start, so no window
     // created earlier may touch the tables before the main window first shows itself.
     static const std::vector<WindowCatalogueEntry> list{
-        {"TForm35", 0, nullptr},                                 // budget comparison
-        {"TQuickReport15", 0, nullptr},                          // income progress report
-        {"TQuickReport16", 0, nullptr},                          // expense progress report
-        {"TForm36", 2, nullptr},                                 // e-mail settings test
-        {"TQuickReport10", 0, nullptr},                          // member list
-        {"TForm32", 2, nullptr},                                 // account overview
-        {"TQuickReport11", 0, nullptr},                          // account overview print
-        {"TQuickReport12", 2, nullptr},                          // balance sheet
+        {"TForm35", 0, nullptr},        // budget comparison
+        {"TQuickReport15", 0, nullptr}, // income progress report
+        {"TQuickReport16", 0, nullptr}, // expense progress report
+        {"TForm36", 2, nullptr},        // e-mail settings test
+        {"TQuickReport10", 0, nullptr}, // member list
+        {"TForm32", 2, nullptr},        // account overview
+        {"TQuickReport11", 0, nullptr}, // account overview print
+        {"TQuickReport12", 2, &OverviewsCatalogue::createBalanceSheetReport,
+         &OverviewsCatalogue::launchBalanceSheet},               // balance sheet
         {"TForm33", 0, &SetupWindows::createDepreciation},       // depreciation
         {"TQuickReport13", 2, nullptr},                          // member list
         {"TForm34", 0, &SetupWindows::createInventoryPurchase},  // inventory purchase
@@ -46,17 +48,18 @@ const std::vector<WindowCatalogueEntry>& WindowCatalogue::entries()
         {"TForm5", 2, &SetupWindows::createOpeningBalance},      // opening balance
         {"TDataModule1", 2, nullptr},                            // data module, owned by the shell
         {"TQuickReport01", 2, nullptr},                          // member list
-        {"TQuickReport02", 2, &SetupWindows::createAccountListReport}, // account list
-        {"TForm6", 2, nullptr},                                        // contributions
-        {"TQuickReport03", 2, nullptr},                                // contribution overview
-        {"TQuickReport04", 2, nullptr},                                // journal print
-        {"TForm7", 2, nullptr},                                        // journal overview
+        {"TQuickReport02", 2, &SetupWindows::createAccountListReport},   // account list
+        {"TForm6", 2, nullptr},                                          // contributions
+        {"TQuickReport03", 2, nullptr},                                  // contribution overview
+        {"TQuickReport04", 2, &OverviewsCatalogue::createJournalReport}, // journal print
+        {"TForm7", 2, &OverviewsCatalogue::createJournalOverview},       // journal overview
         {"TForm37", 2, createHelpViewer},
         {"TForm8", 2, &EntryWindows::createIncome},        // income entry
         {"TForm9", 2, &EntryWindows::createCrossPostings}, // cross postings
-        {"TQuickReport05", 2, nullptr},                    // income and expenditure report
-        {"TForm10", 2, &EntryWindows::createPayables},     // settling payables
-        {"TForm11", 2, &EntryWindows::createReceivables},  // settling receivables
+        {"TQuickReport05", 2, &OverviewsCatalogue::createIncomeStatementReport,
+         &OverviewsCatalogue::launchIncomeStatement},     // income and expenditure report
+        {"TForm10", 2, &EntryWindows::createPayables},    // settling payables
+        {"TForm11", 2, &EntryWindows::createReceivables}, // settling receivables
         {"TForm12", 2, createProcessedNotice},
         {"TForm13", 2, nullptr},                           // open payables overview
         {"TForm14", 2, nullptr},                           // open receivables overview
