@@ -174,13 +174,20 @@ QString FilterSqlGenerator::likeSql(const FieldDef& field, const QString& patter
         return QStringLiteral("%1 LIKE ? ESCAPE '\\'").arg(foldedTextSql(text));
     }
     // SQLite's own LIKE already ignores ASCII case, and an ASCII pattern can only meet
-    // non-ASCII letters through "%". The two characters whose folding is ASCII (long s and
-    // the Kelvin sign) are the only ones that need the slow fold, and instr finds them fast.
+    // non-ASCII letters through "%". The two characters whose folding is ASCII, the long s
+    // (to "s") and the Kelvin sign (to "k"), are the only ones that need the slow fold, and
+    // only when the pattern holds that letter; instr finds them fast.
     params->append(likePattern(folded));
+    QStringList exotic;
+    if (folded.contains(QLatin1Char('s')))
+        exotic << QStringLiteral("instr(%1, char(383))").arg(text);
+    if (folded.contains(QLatin1Char('k')))
+        exotic << QStringLiteral("instr(%1, char(8490))").arg(text);
+    if (exotic.isEmpty())
+        return QStringLiteral("%1 LIKE ? ESCAPE '\\'").arg(text);
     params->append(likePattern(folded));
-    return QStringLiteral("(%1 LIKE ? ESCAPE '\\' OR ((instr(%1, char(383)) OR instr(%1, "
-                          "char(8490))) AND %2 LIKE ? ESCAPE '\\'))")
-        .arg(text, foldedTextSql(text));
+    return QStringLiteral("(%1 LIKE ? ESCAPE '\\' OR ((%2) AND %3 LIKE ? ESCAPE '\\'))")
+        .arg(text, exotic.join(QStringLiteral(" OR ")), foldedTextSql(text));
 }
 
 QString FilterSqlGenerator::comparisonSql(const FieldDef& field, const FilterCondition& condition,
