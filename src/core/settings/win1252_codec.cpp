@@ -1,39 +1,38 @@
 #include "core/settings/win1252_codec.h"
 
+#include "core/richtext/windows_1252.h"
+
 #include <QList>
 
 #include <algorithm>
-#include <array>
 
 namespace {
 
-// Bytes 0x80..0x9F are where Windows-1252 differs from Latin-1. The five bytes the code page
-// leaves undefined map to the control character of the same value, as Windows itself does,
-// so every byte survives a read and a write.
-constexpr std::array<char16_t, 32> kHighBlock = {
-    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
-
 constexpr char kReplacement = '?';
+
+// The five bytes the code page leaves undefined stand for the control characters of the same
+// value, so every byte of a settings file survives a read and a write.
+bool isUndefinedByte(char32_t codePoint)
+{
+    return codePoint == 0x81 || codePoint == 0x8D || codePoint == 0x8F || codePoint == 0x90 ||
+           codePoint == 0x9D;
+}
 
 } // namespace
 
 char Win1252Codec::encodeCodePoint(char32_t codePoint)
 {
-    if (codePoint < 0x80 || (codePoint >= 0xA0 && codePoint <= 0xFF))
+    if (isUndefinedByte(codePoint))
         return static_cast<char>(codePoint);
-    const auto found = std::find(kHighBlock.begin(), kHighBlock.end(), codePoint);
-    if (found == kHighBlock.end())
-        return kReplacement;
-    return static_cast<char>(0x80 + (found - kHighBlock.begin()));
+    if (codePoint <= 0xFFFF)
+        if (const auto byte = Windows1252::fromUnicode(QChar(char16_t(codePoint))))
+            return static_cast<char>(*byte);
+    return kReplacement;
 }
 
 QChar Win1252Codec::decodeByte(unsigned char byte)
 {
-    if (byte >= 0x80 && byte <= 0x9F)
-        return QChar(kHighBlock[byte - 0x80]);
-    return QChar(byte);
+    return Windows1252::toUnicode(byte);
 }
 
 QByteArray Win1252Codec::encode(const QString& text)

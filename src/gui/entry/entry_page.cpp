@@ -16,15 +16,12 @@
 #include "gui/widgets/amount_edit.h"
 #include "gui/widgets/colour_button.h"
 #include "gui/widgets/gradient_panel.h"
+#include "gui/widgets/page_title_bar.h"
 
 namespace {
 QLabel* boldLabel(const QString& text, QWidget* parent)
 {
-    auto* label = new QLabel(text, parent);
-    QFont font = label->font();
-    font.setBold(true);
-    label->setFont(font);
-    return label;
+    return PageTitleBar::boldLabel(text, parent);
 }
 } // namespace
 
@@ -55,21 +52,8 @@ void EntryPage::buildFrame(QWidget* content, const QList<Shortcut>& shortcuts)
 
 QWidget* EntryPage::buildTopBar()
 {
-    auto* bar = new GradientPanel(this);
-    bar->setObjectName(QStringLiteral("SRGradient1"));
-    bar->setVertical(false);
-    auto* row = new QHBoxLayout(bar);
-    row->setContentsMargins(12, 6, 12, 6);
-    m_title = boldLabel(QString(), bar);
-    m_title->setObjectName(QStringLiteral("titleLabel"));
-    QFont font = m_title->font();
-    font.setPointSizeF(font.pointSizeF() * 1.4);
-    m_title->setFont(font);
-    auto* caption = boldLabel(this->caption(), bar);
-    caption->setObjectName(QStringLiteral("captionLabel"));
-    row->addWidget(m_title);
-    row->addStretch(1);
-    row->addWidget(caption);
+    auto* bar = new PageTitleBar(caption(), this);
+    m_title = bar->titleLabel();
     return bar;
 }
 

@@ -12,6 +12,7 @@
 #include "gui/app/shell.h"
 #include "gui/widgets/colour_button.h"
 #include "gui/widgets/gradient_panel.h"
+#include "gui/widgets/page_title_bar.h"
 
 SetupPage::SetupPage(DataModule& data, Ledger& ledger, Settings& settings, const QString& formName,
                      const QString& caption, const QString& helpHeading, QWidget* parent)
@@ -23,11 +24,7 @@ SetupPage::SetupPage(DataModule& data, Ledger& ledger, Settings& settings, const
 
 QLabel* SetupPage::boldLabel(const QString& text, QWidget* parent)
 {
-    auto* label = new QLabel(text, parent);
-    QFont font = label->font();
-    font.setBold(true);
-    label->setFont(font);
-    return label;
+    return PageTitleBar::boldLabel(text, parent);
 }
 
 QString SetupPage::journalNumberText(int number)
@@ -53,21 +50,8 @@ void SetupPage::buildFrame(QWidget* content, const BottomRow& bottom)
 
 QWidget* SetupPage::buildTopBar()
 {
-    auto* bar = new GradientPanel(this);
-    bar->setObjectName(QStringLiteral("SRGradient1"));
-    bar->setVertical(false);
-    auto* row = new QHBoxLayout(bar);
-    row->setContentsMargins(12, 6, 12, 6);
-    m_title = boldLabel(QString(), bar);
-    m_title->setObjectName(QStringLiteral("titleLabel"));
-    QFont font = m_title->font();
-    font.setPointSizeF(font.pointSizeF() * 1.4);
-    m_title->setFont(font);
-    auto* caption = boldLabel(this->caption(), bar);
-    caption->setObjectName(QStringLiteral("captionLabel"));
-    row->addWidget(m_title);
-    row->addStretch(1);
-    row->addWidget(caption);
+    auto* bar = new PageTitleBar(caption(), this);
+    m_title = bar->titleLabel();
     return bar;
 }
 

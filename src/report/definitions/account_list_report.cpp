@@ -1,4 +1,5 @@
 #include "report/definitions/account_list_report.h"
+#include "report/definitions/report_frame_settings.h"
 
 #include "core/books/account_book.h"
 #include "core/settings/settings.h"
@@ -26,18 +27,6 @@ const Column kColumns[] = {
     {"Huidig Saldo", "saldo", 140, 40, Qt::AlignRight, ReportDataField::Format::Amount},
 };
 
-PageFrameSettings frameSettings(const Settings& settings)
-{
-    PageFrameSettings frame;
-    frame.associationName = settings.AssociationName();
-    frame.logoFile = settings.LogoFile();
-    frame.printLogo = settings.mailAndLogo().PrintLogo;
-    frame.printLogoLeft = settings.mailAndLogo().PrintLogoLeft;
-    frame.printLogoRight = settings.mailAndLogo().PrintLogoRight;
-    frame.logoWidth = settings.LogoWidth();
-    frame.logoHeight = settings.LogoHeight();
-    return frame;
-}
 } // namespace
 
 AccountListReport::AccountListReport(DataModule& data, const Settings& settings, QObject* parent)
@@ -83,7 +72,7 @@ void AccountListReport::buildDetail()
 
 void AccountListReport::QuickRepBeforePrint(bool&)
 {
-    m_frame->setSettings(frameSettings(m_settings));
+    m_frame->setSettings(ReportFrameSettings::from(m_settings));
     // Every run starts on a white row.
     m_detail->setBackground(Qt::white);
     fillAccounts();
