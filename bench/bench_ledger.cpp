@@ -18,7 +18,8 @@ namespace {
 
 QString dataDrive(int lines)
 {
-    return QDir(qEnvironmentVariable("FONDIREX_BENCH_DATA")).filePath(QStringLiteral("lines_%1").arg(lines));
+    return QDir(qEnvironmentVariable("FONDIREX_BENCH_DATA"))
+        .filePath(QStringLiteral("lines_%1").arg(lines));
 }
 
 double seconds(QElapsedTimer& timer)
@@ -80,8 +81,8 @@ double postWithRawSqlite(const QString& drive)
         count.step();
         Statement insert(db, "INSERT INTO journaal (JrNr, Datum, Omschrijving, Vanrekening, "
                              "Naarrekening, Bedrag) VALUES (?, ?, ?, ?, ?, ?)");
-        insert.bindAll({double(count.columnInt64(0) + 1), "2024-01-01", "contributie",
-                        double(from), double(to), 12.5});
+        insert.bindAll({double(count.columnInt64(0) + 1), "2024-01-01", "contributie", double(from),
+                        double(to), 12.5});
         insert.run();
         for (int total : {100, 700}) {
             double sum = 0;
@@ -130,7 +131,8 @@ void journal_filter(benchmark::State& state)
     int n = 0;
     int count = 0;
     for (auto _ : state) {
-        BuildSearchFilter(data.journaaltabel, 5, fields, {"", "", words[n++ % 3], "", ""}, ops, true);
+        BuildSearchFilter(data.journaaltabel, 5, fields, {"", "", words[n++ % 3], "", ""}, ops,
+                          true);
         count = data.journaaltabel.recordCount();
         benchmark::DoNotOptimize(count);
     }
@@ -160,9 +162,24 @@ void open_and_check(benchmark::State& state)
 
 } // namespace
 
-BENCHMARK(posting_vs_raw_sqlite)->UseManualTime()->Iterations(1)->Repetitions(3)->Unit(benchmark::kMillisecond);
-BENCHMARK(journal_filter)->Arg(10000)->Arg(100000)->Arg(1000000)->Repetitions(5)->Unit(benchmark::kMillisecond);
-BENCHMARK(open_and_check)->Arg(10000)->Arg(100000)->Arg(1000000)->UseManualTime()->Repetitions(5)->Unit(benchmark::kMillisecond);
+BENCHMARK(posting_vs_raw_sqlite)
+    ->UseManualTime()
+    ->Iterations(1)
+    ->Repetitions(3)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK(journal_filter)
+    ->Arg(10000)
+    ->Arg(100000)
+    ->Arg(1000000)
+    ->Repetitions(5)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK(open_and_check)
+    ->Arg(10000)
+    ->Arg(100000)
+    ->Arg(1000000)
+    ->UseManualTime()
+    ->Repetitions(5)
+    ->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv)
 {

@@ -12,9 +12,9 @@
 
 namespace {
 
-const QStringList kDescriptions = {"Contributie", "Huur zaal", "Koffie en thee", "Bankkosten",
-                                   "Sponsoring", "Drukwerk", "Materiaal", "Kantine-omzet",
-                                   "Subsidie gemeente", "Verzekering", "Reiskosten", "Gift"};
+const QStringList kDescriptions = {
+    "Contributie", "Huur zaal",     "Koffie en thee",    "Bankkosten",  "Sponsoring", "Drukwerk",
+    "Materiaal",   "Kantine-omzet", "Subsidie gemeente", "Verzekering", "Reiskosten", "Gift"};
 
 struct Booking
 {
@@ -58,9 +58,10 @@ QString generateAdministration(const QString& drive, int journalLines, int membe
             balances[b.from] -= amount;
             balances[b.to] += amount;
             line.reset();
-            line.bindAll({double(n), start.addDays(n % 366).toString(Qt::ISODate),
-                          QStringLiteral("%1 %2").arg(kDescriptions[n % kDescriptions.size()]).arg(n),
-                          double(b.from), double(b.to), amount});
+            line.bindAll(
+                {double(n), start.addDays(n % 366).toString(Qt::ISODate),
+                 QStringLiteral("%1 %2").arg(kDescriptions[n % kDescriptions.size()]).arg(n),
+                 double(b.from), double(b.to), amount});
             if (!line.run())
                 return line.error();
         }
@@ -70,7 +71,8 @@ QString generateAdministration(const QString& drive, int journalLines, int membe
             saldo.bindAll({it.value(), double(it.key())});
             saldo.run();
         }
-        Statement member(db, "INSERT INTO leden (Naam, Voornaam, Plaats, Email) VALUES (?, ?, ?, ?)");
+        Statement member(db,
+                         "INSERT INTO leden (Naam, Voornaam, Plaats, Email) VALUES (?, ?, ?, ?)");
         for (int m = 0; m < members; ++m) {
             member.reset();
             member.bindAll({QStringLiteral("Lid%1").arg(m), QStringLiteral("Voornaam%1").arg(m),

@@ -75,8 +75,8 @@ bool Ledger::SumAccountsInto(int target, const QList<int>& sources)
     // A total that already holds its sum is left alone, so showing the books writes nothing
     // and costs no disk flush.
     const bool changed = accounts.value(QStringLiteral("saldo")) != QVariant(sum);
-    if (changed && (!accounts.edit() || !accounts.setValue(QStringLiteral("saldo"), sum) ||
-                    !accounts.post()))
+    if (changed &&
+        (!accounts.edit() || !accounts.setValue(QStringLiteral("saldo"), sum) || !accounts.post()))
         return fail(accounts.lastError());
     if (!transaction.commit())
         return fail(transaction.error());

@@ -150,19 +150,19 @@ QWidget* MainWindow::buildButtonGroups()
         m_groups.append(group);
         grid->addWidget(group, int(i) / 3, int(i) % 3);
     }
-    for (const MainWindowButton& spec : MainWindowButtons::list()) {
-        ButtonGroupFrame* group = m_groups.at(spec.group);
-        auto* button = new ColourButton(QString::fromUtf8(spec.caption), group);
-        button->setObjectName(QLatin1String(spec.objectName));
+    for (const MainWindowButton& entry : MainWindowButtons::list()) {
+        ButtonGroupFrame* group = m_groups.at(entry.group);
+        auto* button = new ColourButton(QString::fromUtf8(entry.caption), group);
+        button->setObjectName(QLatin1String(entry.objectName));
         button->setFaceColour(ButtonFace);
-        button->setToolTip(QString::fromUtf8(spec.hint));
-        button->setProperty("target", QString::fromLatin1(spec.target));
+        button->setToolTip(QString::fromUtf8(entry.hint));
+        button->setProperty("target", QString::fromLatin1(entry.target));
         button->setEnabled(false);
-        const QString target = QString::fromLatin1(spec.target);
+        const QString target = QString::fromLatin1(entry.target);
         connect(button, &QPushButton::clicked, this,
                 [this, target] { m_shell.launch(target, *this); });
         m_buttons.append(button);
-        if (QLatin1String(spec.objectName) == QLatin1String("SRColorButton29")) {
+        if (QLatin1String(entry.objectName) == QLatin1String("SRColorButton29")) {
             auto* row = new QHBoxLayout;
             row->addWidget(button, 1);
             for (const char* name : {"CheckBox1", "CheckBox2"}) {
