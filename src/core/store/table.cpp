@@ -210,6 +210,9 @@ bool Table::open()
 
 void Table::close()
 {
+    // Prepared statements belong to the connection and must go before it closes, even
+    // when the table itself was never opened.
+    m_countStmt = Statement();
     if (!isActive())
         return;
     m_state = State::Inactive;
@@ -220,6 +223,8 @@ void Table::close()
     m_rowsLoaded = false;
     m_bof = m_eof = true;
     m_fetchStmt = Statement();
+    m_updateStmt = Statement();
+    m_insertStmt = Statement();
     clearCaches();
     emit recordsReset();
     emit stateChanged();
@@ -461,9 +466,13 @@ const QVariantList& Table::currentValues() const
 
 int Table::unfilteredCount() const
 {
-    Statement st(m_db->handle(),
-                 QStringLiteral("SELECT COUNT(*) FROM %1").arg(quoted(m_schema.name)));
-    return st.step() ? int(st.columnInt64(0)) : 0;
+    if (!m_countStmt.isValid())
+        m_countStmt.prepare(m_db->handle(),
+                            QStringLiteral("SELECT COUNT(*) FROM %1").arg(quoted(m_schema.name)));
+    m_countStmt.reset();
+    const int count = m_countStmt.step() ? int(m_countStmt.columnInt64(0)) : 0;
+    m_countStmt.reset();
+    return count;
 }
 
 // ---- navigation -------------------------------------------------------------------------
@@ -657,19 +666,24 @@ bool Table::post()
         columns << quoted(f.name);
         values << storedValue(f, m_buffer.value(i));
     }
-    Statement st;
-    if (m_state == State::Edit) {
-        QStringList sets;
-        for (const QString& c : columns)
-            sets << c + QStringLiteral(" = ?");
-        st.prepare(m_db->handle(), QStringLiteral("UPDATE %1 SET %2 WHERE rowid = ?")
-                                       .arg(quoted(m_schema.name), sets.join(", ")));
-        values << currentRowId();
-    } else {
-        st.prepare(m_db->handle(), QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
-                                       .arg(quoted(m_schema.name), columns.join(", "),
-                                            QStringList(columns.size(), "?").join(", ")));
+    // Postings run these two statements many times; they are prepared once per opening.
+    Statement& st = m_state == State::Edit ? m_updateStmt : m_insertStmt;
+    if (!st.isValid()) {
+        if (m_state == State::Edit) {
+            QStringList sets;
+            for (const QString& c : columns)
+                sets << c + QStringLiteral(" = ?");
+            st.prepare(m_db->handle(), QStringLiteral("UPDATE %1 SET %2 WHERE rowid = ?")
+                                           .arg(quoted(m_schema.name), sets.join(", ")));
+        } else {
+            st.prepare(m_db->handle(), QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
+                                           .arg(quoted(m_schema.name), columns.join(", "),
+                                                QStringList(columns.size(), "?").join(", ")));
+        }
     }
+    if (m_state == State::Edit)
+        values << currentRowId();
+    st.reset();
     if (!st.isValid() || !st.bindAll(values) || !st.run())
         return fail(st.error());
 

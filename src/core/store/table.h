@@ -169,4 +169,7 @@ private:
     mutable qint64 m_currentRowId = -1;
     mutable QHash<qint64, QVariantList> m_rowCache;
     mutable Statement m_fetchStmt;
+    Statement m_updateStmt;
+    Statement m_insertStmt;
+    mutable Statement m_countStmt;
 };
