@@ -172,7 +172,7 @@ void open_and_check(benchmark::State& state)
 BENCHMARK(posting_vs_raw_sqlite)
     ->UseManualTime()
     ->Iterations(1)
-    ->Repetitions(3)
+    ->Repetitions(5)
     ->Unit(benchmark::kMillisecond);
 BENCHMARK(journal_filter)
     ->Arg(10000)
