@@ -657,18 +657,17 @@ bool Table::post()
 {
     if (m_state != State::Edit && m_state != State::Insert)
         return true;
-    QStringList columns;
     QVariantList values;
-    for (int i = 0; i < m_schema.fields.size(); ++i) {
-        const FieldDef& f = m_schema.fields[i];
-        if (!f.isStored())
-            continue;
-        columns << quoted(f.name);
-        values << storedValue(f, m_buffer.value(i));
-    }
+    for (int i = 0; i < m_schema.fields.size(); ++i)
+        if (m_schema.fields[i].isStored())
+            values << storedValue(m_schema.fields[i], m_buffer.value(i));
     // Postings run these two statements many times; they are prepared once per opening.
     Statement& st = m_state == State::Edit ? m_updateStmt : m_insertStmt;
     if (!st.isValid()) {
+        QStringList columns;
+        for (const FieldDef& f : m_schema.fields)
+            if (f.isStored())
+                columns << quoted(f.name);
         if (m_state == State::Edit) {
             QStringList sets;
             for (const QString& c : columns)
@@ -725,7 +724,6 @@ bool Table::rowPassesFilter(qint64 rowId)
 
 void Table::placeInsertedRow(qint64 rowId, const QVariantList& storedValues)
 {
-    Q_UNUSED(storedValues);
     if (!rowPassesFilter(rowId)) {
         emit currentChanged(m_pos);
         return;
@@ -738,8 +736,8 @@ void Table::placeInsertedRow(qint64 rowId, const QVariantList& storedValues)
         for (const IndexDef& index : m_schema.indexes)
             if (index.name.compare(m_selectedIndex, Qt::CaseInsensitive) == 0)
                 descending = index.descending;
-        const QVariantList fetched = fetchRow(rowId);
-        const double key = fetched.value(sortField).toDouble();
+        // The key is among the values just written; no need to read the row back.
+        const double key = storedValues.value(storedIndex(sortField)).toDouble();
         if (descending || (!m_keys.empty() && key < m_keys.back())) {
             reloadRows();
             moveToRowId(rowId);
