@@ -1,4 +1,5 @@
 #include "report/definitions/account_list_report.h"
+#include "report/definitions/list_columns.h"
 #include "report/definitions/report_frame_settings.h"
 
 #include "core/books/account_book.h"
@@ -11,17 +12,7 @@ namespace {
 constexpr double kPointSize = 9;
 constexpr double kRowHeightMm = 5;
 
-struct Column
-{
-    const char* caption;
-    const char* field;
-    double left;
-    double width;
-    Qt::Alignment alignment;
-    ReportDataField::Format format;
-};
-
-const Column kColumns[] = {
+const ListColumn kColumns[] = {
     {"Nummer", "Nummer", 0, 18, Qt::AlignRight, ReportDataField::Format::DisplayText},
     {"Rekeningnaam", "Naam", 26, 110, Qt::AlignLeft, ReportDataField::Format::DisplayText},
     {"Huidig Saldo", "saldo", 140, 40, Qt::AlignRight, ReportDataField::Format::Amount},
@@ -46,26 +37,14 @@ AccountListReport::~AccountListReport() = default;
 
 void AccountListReport::buildColumnHeader()
 {
-    ReportBand* band = addBand(BandKind::ColumnHeader, kRowHeightMm + 1);
-    for (const Column& column : kColumns) {
-        auto* label = band->add<ReportLabel>(QString::fromLatin1(column.caption));
-        label->setGeometry(QRectF(column.left, 0.5, column.width, kRowHeightMm));
-        label->setFont(ItemStyle::defaultFont(kPointSize, true));
-        label->setAlignment(column.alignment | Qt::AlignVCenter);
-    }
-    ReportPageFrame::styleColumnHeader(*band);
+    ListColumns::addHeader(*addBand(BandKind::ColumnHeader, kRowHeightMm + 1), kColumns, kPointSize,
+                           kRowHeightMm);
 }
 
 void AccountListReport::buildDetail()
 {
     m_detail = addBand(BandKind::Detail, kRowHeightMm);
-    for (const Column& column : kColumns) {
-        auto* field =
-            m_detail->add<ReportDataField>(QString::fromLatin1(column.field), column.format);
-        field->setGeometry(QRectF(column.left, 0, column.width, kRowHeightMm));
-        field->setFont(ItemStyle::defaultFont(kPointSize));
-        field->setAlignment(column.alignment | Qt::AlignVCenter);
-    }
+    ListColumns::addFields(*m_detail, kColumns, kPointSize, kRowHeightMm);
     m_detail->onAfterPrint(
         [this](ReportBand& band, bool printed) { DetailBand1AfterPrint(band, printed); });
 }

@@ -3,6 +3,7 @@
 #include "core/amount_format.h"
 #include "core/store/table.h"
 #include "report/definitions/fitted_text.h"
+#include "report/definitions/list_columns.h"
 #include "report/definitions/report_frame_settings.h"
 #include "report/report_data_field.h"
 #include "report/report_label.h"
@@ -13,30 +14,15 @@ namespace {
 constexpr double kPointSize = 8;
 constexpr double kRowHeightMm = 4.5;
 
-struct Column
-{
-    const char* caption;
-    const char* field;
-    double left;
-    double width;
-    bool alignRight;
-    ReportDataField::Format format;
-};
-
 // Within the 190 mm of A4 portrait between the margins, clear of the right edge.
-const Column kColumns[] = {
-    {"Bkst", "JrNr", 0, 11, true, ReportDataField::Format::DisplayText},
-    {"Datum", "Datum", 13, 18, false, ReportDataField::Format::DisplayText},
-    {"Omschrijving", "Omschrijving", 32, 64, false, ReportDataField::Format::DisplayText},
-    {"Van rekening", "van", 97, 35, false, ReportDataField::Format::DisplayText},
-    {"Naar rekening", "naar", 133, 35, false, ReportDataField::Format::DisplayText},
-    {"Bedrag", "Bedrag", 167, 22, true, ReportDataField::Format::Amount},
+const ListColumn kColumns[] = {
+    {"Bkst", "JrNr", 0, 11, Qt::AlignRight, ReportDataField::Format::DisplayText},
+    {"Datum", "Datum", 13, 18, Qt::AlignLeft, ReportDataField::Format::DisplayText},
+    {"Omschrijving", "Omschrijving", 32, 64, Qt::AlignLeft, ReportDataField::Format::DisplayText},
+    {"Van rekening", "van", 97, 35, Qt::AlignLeft, ReportDataField::Format::DisplayText},
+    {"Naar rekening", "naar", 133, 35, Qt::AlignLeft, ReportDataField::Format::DisplayText},
+    {"Bedrag", "Bedrag", 167, 22, Qt::AlignRight, ReportDataField::Format::Amount},
 };
-
-Qt::Alignment alignmentOf(const Column& column)
-{
-    return (column.alignRight ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter;
-}
 } // namespace
 
 JournalReport::JournalReport(Table& journal, const Settings& settings, QObject* parent)
@@ -56,33 +42,27 @@ JournalReport::~JournalReport() = default;
 
 void JournalReport::buildColumnHeader()
 {
-    ReportBand* band = addBand(BandKind::ColumnHeader, kRowHeightMm + 1);
-    for (const Column& column : kColumns) {
-        auto* label = band->add<ReportLabel>(QString::fromLatin1(column.caption));
-        label->setGeometry(QRectF(column.left, 0.5, column.width, kRowHeightMm));
-        label->setFont(ItemStyle::defaultFont(kPointSize, true));
-        label->setAlignment(alignmentOf(column));
-    }
-    ReportPageFrame::styleColumnHeader(*band);
+    ListColumns::addHeader(*addBand(BandKind::ColumnHeader, kRowHeightMm + 1), kColumns, kPointSize,
+                           kRowHeightMm);
 }
 
 void JournalReport::buildDetail()
 {
     ReportBand* band = addBand(BandKind::Detail, kRowHeightMm);
+    const QList<ReportDataField*> fields =
+        ListColumns::addFields(*band, kColumns, kPointSize, kRowHeightMm);
     const QFont font = ItemStyle::defaultFont(kPointSize);
-    for (const Column& column : kColumns) {
-        auto* field = band->add<ReportDataField>(QString::fromLatin1(column.field), column.format);
-        field->setGeometry(QRectF(column.left, 0, column.width, kRowHeightMm));
-        field->setFont(font);
-        field->setAlignment(alignmentOf(column));
-        if (column.format == ReportDataField::Format::DisplayText && !column.alignRight) {
-            const double width = column.width;
-            const QString name = QString::fromLatin1(column.field);
-            // The data source's display text (dd-mm-yyyy dates), cut to the column.
-            field->setFormatter([this, font, width, name](const QVariant&) {
-                return FittedText::fit(m_source.displayText(name), font, width);
-            });
-        }
+    for (int i = 0; i < fields.size(); ++i) {
+        const ListColumn& column = kColumns[i];
+        if (column.format != ReportDataField::Format::DisplayText ||
+            column.alignment == Qt::AlignRight)
+            continue;
+        const double width = column.width;
+        const QString name = QString::fromLatin1(column.field);
+        // The data source's display text (dd-mm-yyyy dates), cut to the column.
+        fields[i]->setFormatter([this, font, width, name](const QVariant&) {
+            return FittedText::fit(m_source.displayText(name), font, width);
+        });
     }
     band->onBeforePrint(
         [this](ReportBand& detail, bool& print) { DetailBand1BeforePrint(detail, print); });
