@@ -50,38 +50,21 @@ DepreciationWindow::DepreciationWindow(DataModule& data, Ledger& ledger, Setting
 
 QWidget* DepreciationWindow::buildContent()
 {
-    auto* content = new QWidget(this);
-    auto* column = new QVBoxLayout(content);
-    column->setContentsMargins(0, 0, 0, 0);
-    m_entry = new EntryRow(QStringLiteral("DateTimePicker1"), QStringLiteral("Edit1"),
-                           QStringLiteral("RxCalcEdit1"), content);
-    column->addWidget(m_entry);
-    column->addSpacing(12);
-
-    m_inventory =
-        new BalanceRadioGroup(QStringLiteral("VAN BALANS REKENING"), numberedCaptions(), content);
-    m_inventory->setObjectName(QStringLiteral("RadioGroup1"));
-    m_inventory->setBalanceHeading(QStringLiteral(" SALDO "));
-    m_depreciation = new BalanceRadioGroup(QStringLiteral("NAAR AFSCHRIJVING REKENING"),
-                                           numberedCaptions(), content);
-    m_depreciation->setObjectName(QStringLiteral("RadioGroup2"));
-    m_depreciation->setBalanceHeading(QStringLiteral(" SALDO "));
-    column->addLayout(choiceRow({m_inventory, m_depreciation}));
-    column->addSpacing(12);
-    column->addWidget(
-        instructions({QStringLiteral("1. Kies de juiste datum"),
-                      QStringLiteral("2. Pas eventueel de omschrijving aan"),
-                      QStringLiteral("3. Vul het bedrag in"),
-                      QStringLiteral("4. Klik op de rekening waar het vanaf is gegaan"),
-                      QStringLiteral("5. Klik op de rekening waar het naartoe is gegaan"),
-                      QStringLiteral("6. Klik op doorboeken")},
-                     content));
-    column->addSpacing(12);
-    m_post =
-        postButton(QStringLiteral(" Doorboeken     "), QStringLiteral("SRColorButton1"), content);
-    column->addWidget(m_post, 0, Qt::AlignLeft);
-    column->addStretch(1);
-    return content;
+    const TwoChoiceForm form =
+        buildTwoChoiceForm({QStringLiteral("VAN BALANS REKENING"), numberedCaptions()},
+                           {QStringLiteral("NAAR AFSCHRIJVING REKENING"), numberedCaptions()},
+                           {QStringLiteral("1. Kies de juiste datum"),
+                            QStringLiteral("2. Pas eventueel de omschrijving aan"),
+                            QStringLiteral("3. Vul het bedrag in"),
+                            QStringLiteral("4. Klik op de rekening waar het vanaf is gegaan"),
+                            QStringLiteral("5. Klik op de rekening waar het naartoe is gegaan"),
+                            QStringLiteral("6. Klik op doorboeken")},
+                           QStringLiteral(" Doorboeken     "));
+    m_entry = form.entry;
+    m_inventory = form.first;
+    m_depreciation = form.second;
+    m_post = form.post;
+    return form.content;
 }
 
 void DepreciationWindow::choosePair(int option)

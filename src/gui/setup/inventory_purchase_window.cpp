@@ -67,37 +67,20 @@ InventoryPurchaseWindow::InventoryPurchaseWindow(DataModule& data, Ledger& ledge
 
 QWidget* InventoryPurchaseWindow::buildContent()
 {
-    auto* content = new QWidget(this);
-    auto* column = new QVBoxLayout(content);
-    column->setContentsMargins(0, 0, 0, 0);
-    m_entry = new EntryRow(QStringLiteral("DateTimePicker1"), QStringLiteral("Edit1"),
-                           QStringLiteral("RxCalcEdit1"), content);
-    column->addWidget(m_entry);
-    column->addSpacing(12);
-
-    m_inventory = new BalanceRadioGroup(QStringLiteral(" Investering rekeningen"),
-                                        inventoryCaptions(), content);
-    m_inventory->setObjectName(QStringLiteral("RadioGroup1"));
-    m_inventory->setBalanceHeading(QStringLiteral(" SALDO "));
-    m_financial = new BalanceRadioGroup(QStringLiteral(" Financiele rekeningen"),
-                                        financialCaptions(), content);
-    m_financial->setObjectName(QStringLiteral("RadioGroup2"));
-    m_financial->setBalanceHeading(QStringLiteral(" SALDO "));
-    column->addLayout(choiceRow({m_inventory, m_financial}));
-    column->addSpacing(12);
-    column->addWidget(instructions({QStringLiteral("1. Kies de juiste datum"),
-                                    QStringLiteral("2. Vul de omschrijving in"),
-                                    QStringLiteral("3. Vul het bedrag in"),
-                                    QStringLiteral("4. Klik op wat voor uitgave het is"),
-                                    QStringLiteral("5. Klik op de juiste financiele rekening"),
-                                    QStringLiteral("6. Klik op doorboeken")},
-                                   content));
-    column->addSpacing(12);
-    m_post =
-        postButton(QStringLiteral("Doorboeken     "), QStringLiteral("SRColorButton1"), content);
-    column->addWidget(m_post, 0, Qt::AlignLeft);
-    column->addStretch(1);
-    return content;
+    const TwoChoiceForm form = buildTwoChoiceForm(
+        {QStringLiteral(" Investering rekeningen"), inventoryCaptions()},
+        {QStringLiteral(" Financiele rekeningen"), financialCaptions()},
+        {QStringLiteral("1. Kies de juiste datum"), QStringLiteral("2. Vul de omschrijving in"),
+         QStringLiteral("3. Vul het bedrag in"),
+         QStringLiteral("4. Klik op wat voor uitgave het is"),
+         QStringLiteral("5. Klik op de juiste financiele rekening"),
+         QStringLiteral("6. Klik op doorboeken")},
+        QStringLiteral("Doorboeken     "));
+    m_entry = form.entry;
+    m_inventory = form.first;
+    m_financial = form.second;
+    m_post = form.post;
+    return form.content;
 }
 
 bool InventoryPurchaseWindow::canPost() const

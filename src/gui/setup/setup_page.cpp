@@ -10,6 +10,8 @@
 #include "gui/app/message_box.h"
 #include "gui/app/processed_notice.h"
 #include "gui/app/shell.h"
+#include "gui/setup/entry_row.h"
+#include "gui/widgets/balance_radio_group.h"
 #include "gui/widgets/colour_button.h"
 #include "gui/widgets/gradient_panel.h"
 #include "gui/widgets/page_title_bar.h"
@@ -153,4 +155,36 @@ void SetupPage::showUnplacedNotice()
     if (Shell* shell = Shell::instance())
         if (auto* notice = shell->find<ProcessedNotice>(QStringLiteral("TForm12")))
             notice->showUnplaced();
+}
+
+SetupPage::TwoChoiceForm SetupPage::buildTwoChoiceForm(const ChoiceGroup& first,
+                                                       const ChoiceGroup& second,
+                                                       const QStringList& steps,
+                                                       const QString& postCaption)
+{
+    TwoChoiceForm form{};
+    form.content = new QWidget(this);
+    auto* column = new QVBoxLayout(form.content);
+    column->setContentsMargins(0, 0, 0, 0);
+    form.entry = new EntryRow(QStringLiteral("DateTimePicker1"), QStringLiteral("Edit1"),
+                              QStringLiteral("RxCalcEdit1"), form.content);
+    column->addWidget(form.entry);
+    column->addSpacing(12);
+
+    const auto group = [&form](const ChoiceGroup& choice, const QString& objectName) {
+        auto* radio = new BalanceRadioGroup(choice.title, choice.captions, form.content);
+        radio->setObjectName(objectName);
+        radio->setBalanceHeading(QStringLiteral(" SALDO "));
+        return radio;
+    };
+    form.first = group(first, QStringLiteral("RadioGroup1"));
+    form.second = group(second, QStringLiteral("RadioGroup2"));
+    column->addLayout(choiceRow({form.first, form.second}));
+    column->addSpacing(12);
+    column->addWidget(instructions(steps, form.content));
+    column->addSpacing(12);
+    form.post = postButton(postCaption, QStringLiteral("SRColorButton1"), form.content);
+    column->addWidget(form.post, 0, Qt::AlignLeft);
+    column->addStretch(1);
+    return form;
 }

@@ -5,8 +5,10 @@
 
 #include <functional>
 
+class BalanceRadioGroup;
 class ColourButton;
 class DataModule;
+class EntryRow;
 class GradientPanel;
 class Ledger;
 class QHBoxLayout;
@@ -45,6 +47,25 @@ protected:
     QWidget* instructions(const QStringList& lines, QWidget* parent);
     // Radio groups side by side, each as wide as its names need, under the entry row.
     static QHBoxLayout* choiceRow(const QList<QWidget*>& groups);
+
+    // The form of the inventory purchase and depreciation windows: date, description and
+    // amount, two radio groups with balances (RadioGroup1 and RadioGroup2), the numbered
+    // steps and the post button (SRColorButton1).
+    struct TwoChoiceForm
+    {
+        QWidget* content;
+        EntryRow* entry;
+        BalanceRadioGroup* first;
+        BalanceRadioGroup* second;
+        ColourButton* post;
+    };
+    struct ChoiceGroup
+    {
+        QString title;
+        QStringList captions;
+    };
+    TwoChoiceForm buildTwoChoiceForm(const ChoiceGroup& first, const ChoiceGroup& second,
+                                     const QStringList& steps, const QString& postCaption);
 
     void showLastNumber(int number);
     // The journal's record count, whatever filter a view holds.
